@@ -1,0 +1,48 @@
+// kwarrel-cli: the core without a window. Each command lives in its own file.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+
+namespace kwarrel::cli {
+
+// Exit codes of every command.
+constexpr int kExitDone = 0;
+constexpr int kExitRejected = 1;  // rejected entry, unreadable input, unwritable output
+constexpr int kExitUsage = 2;
+
+// Arguments with options anywhere among them. An option is "--name" or
+// "--name VALUE" (when the command declares that it takes a value).
+struct Arguments {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;  // name without dashes -> value ("" for flags)
+
+  bool has(const std::string& name) const { return options.count(name) != 0; }
+  std::optional<std::string> value(const std::string& name) const;
+};
+
+// Splits argv[first..] into positional arguments and options. `withValue` lists
+// the option names that take a value. Returns nullopt (after printing a Dutch
+// message to stderr) for an unknown option or a missing value.
+std::optional<Arguments> parseArguments(int argc, char** argv, int first,
+                                        const std::vector<std::string>& flags,
+                                        const std::vector<std::string>& withValue);
+
+// Prepares a game as the program does at start-up: the built-in word graph and the
+// configuration file of the current directory, when it can be read.
+void prepareGame(GameState& state);
+
+int runCheck(int argc, char** argv);
+int runMoves(int argc, char** argv);
+int runSquare(int argc, char** argv);
+int runBench(int argc, char** argv);
+int runSave(int argc, char** argv);
+int runAuto(int argc, char** argv);
+int runEnter(int argc, char** argv);
+int runDemo(int argc, char** argv);
+
+}  // namespace kwarrel::cli

@@ -1,0 +1,46 @@
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/cli.h"
+
+namespace kwarrel::cli {
+
+std::optional<std::string> Arguments::value(const std::string& name) const {
+  const auto found = options.find(name);
+  if (found == options.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<Arguments> parseArguments(int argc, char** argv, int first,
+                                        const std::vector<std::string>& flags,
+                                        const std::vector<std::string>& withValue) {
+  Arguments arguments;
+  for (int i = first; i < argc; ++i) {
+    const std::string text = argv[i];
+    if (text.size() < 3 || text.compare(0, 2, "--") != 0) {
+      arguments.positional.push_back(text);
+      continue;
+    }
+    const std::string name = text.substr(2);
+    if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+      arguments.options[name] = "";
+      continue;
+    }
+    if (std::find(withValue.begin(), withValue.end(), name) == withValue.end()) {
+      std::fprintf(stderr, "Onbekende optie: %s\n", text.c_str());
+      return std::nullopt;
+    }
+    if (i + 1 >= argc) {
+      std::fprintf(stderr, "Optie %s verwacht een waarde\n", text.c_str());
+      return std::nullopt;
+    }
+    arguments.options[name] = argv[++i];
+  }
+  return arguments;
+}
+
+void prepareGame(GameState& /*state*/) {
+  // The configuration file of the current directory is read here once its reader exists.
+}
+
+}  // namespace kwarrel::cli

@@ -1,0 +1,12 @@
+#include <cstdio>
+
+#include "cli/cli.h"
+
+namespace kwarrel::cli {
+
+int runSave(int, char**) {
+  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
+  return kExitUsage;
+}
+
+}  // namespace kwarrel::cli

@@ -1,0 +1,47 @@
+// kwarrel-cli COMMAND ...: dispatch to the commands.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/cli.h"
+
+namespace {
+
+const char* const kUsage =
+    "Gebruik: kwarrel-cli OPDRACHT ...\n"
+    "  check WOORD...            woorden opzoeken in de woordenlijst\n"
+    "  moves SPEL [--rack LETTERS] [--beste]\n"
+    "                            zetten van de beurt in uitvoering\n"
+    "  square SPEL VAKJE [--rack LETTERS]\n"
+    "                            mogelijkheden op een vakje (bv. H8)\n"
+    "  save SPEL UIT             spel bewaren (.txt, .max, .html, .htm)\n"
+    "  auto UIT [opties]         automatisch spel spelen en bewaren\n"
+    "  enter SPEL BEURT TREKKING VAKJE RICHTING WOORD [opties]\n"
+    "                            beurt ingeven\n"
+    "  bench [--quick]           snelheidsmeting\n"
+    "  demo                      korte demonstratie\n";
+
+struct Command {
+  const char* name;
+  int (*run)(int, char**);
+};
+
+const Command kCommands[] = {
+    {"check", kwarrel::cli::runCheck}, {"moves", kwarrel::cli::runMoves},
+    {"square", kwarrel::cli::runSquare}, {"bench", kwarrel::cli::runBench},
+    {"save", kwarrel::cli::runSave},   {"auto", kwarrel::cli::runAuto},
+    {"enter", kwarrel::cli::runEnter}, {"demo", kwarrel::cli::runDemo},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return kwarrel::cli::kExitUsage;
+  }
+  for (const Command& command : kCommands) {
+    if (std::strcmp(argv[1], command.name) == 0) return command.run(argc, argv);
+  }
+  std::fputs(kUsage, stderr);
+  return kwarrel::cli::kExitUsage;
+}

@@ -1,0 +1,58 @@
+// The dictionary: every valid word as a path through a packed letter graph with
+// shared tails, held in one flat array of 32-bit nodes.
+//
+// Node bits 0..4: letter code; bit 6: end of word; bit 7: last sibling;
+// bits 8..31: index of the first child (0 = none).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace kwarrel {
+
+using GraphNode = uint32_t;
+
+constexpr GraphNode kEndOfWord = 1u << 6;
+constexpr GraphNode kLastSibling = 1u << 7;
+
+constexpr int nodeLetter(GraphNode node) { return static_cast<int>(node & 31u); }
+constexpr bool isEndOfWord(GraphNode node) { return (node & kEndOfWord) != 0; }
+constexpr bool isLastSibling(GraphNode node) { return (node & kLastSibling) != 0; }
+constexpr uint32_t firstChild(GraphNode node) { return node >> 8; }
+
+// Size of the header before the first packed record.
+constexpr size_t kGraphHeaderSize = 8;
+
+class WordGraph {
+ public:
+  // Expands packed records (header, then 3- or 4-byte records). A child index past
+  // the end of the array or a record cut short is a damaged graph: nullopt, and
+  // *errorCode (when given) says why.
+  static std::optional<WordGraph> fromRecords(const uint8_t* bytes, size_t size,
+                                              int* errorCode = nullptr);
+
+  // The node reached by the last of `length` letter codes, or 0 when the path does
+  // not exist or length <= 0. Bit 6 of the result says whether it is a word.
+  GraphNode lookupWord(const uint8_t* letters, int length) const;
+
+  GraphNode root() const { return nodes_.back(); }
+  const GraphNode* nodes() const { return nodes_.data(); }
+  size_t nodeCount() const { return nodes_.size(); }
+  GraphNode node(uint32_t index) const { return nodes_[index]; }
+
+ private:
+  std::vector<GraphNode> nodes_;
+};
+
+// Whether `text` (letters a-z or A-Z only, 2..15 of them or any length) is a word.
+// Any other character makes it not a word.
+bool isListedWord(const WordGraph& graph, std::string_view text);
+
+// The graph built into the program, expanded on first use and shared read-only.
+// A damaged built-in graph ends the program with "Last error=%d\n", exit code 1.
+const WordGraph& builtInWordGraph();
+
+}  // namespace kwarrel

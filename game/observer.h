@@ -1,0 +1,20 @@
+// How the game flow tells a front end what to show. The defaults do nothing,
+// so the core runs the same with or without a window.
+#pragma once
+
+namespace kwarrel {
+
+class GameObserver {
+ public:
+  virtual ~GameObserver() = default;
+  // A word was written into the display grid: repaint without erasing.
+  virtual void boardChanged() {}
+  // The automatic game played a turn: repaint at once.
+  virtual void repaintNow() {}
+  // Long draw optimisation runs; show or hide the wait cursor.
+  virtual void setWaitCursor(bool /*busy*/) {}
+  // Give this row of the turn list the selected and focused state.
+  virtual void selectTurnRow(int /*turnIndex*/) {}
+};
+
+}  // namespace kwarrel

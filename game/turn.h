@@ -1,0 +1,28 @@
+// One turn of the game history: the draw, the word played, where, and its score.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kwarrel {
+
+constexpr int kTurnSlots = 50;
+constexpr int kDefaultMaxTurns = 22;
+constexpr int kMinMaxTurns = 11;
+
+struct Turn {
+  std::string rack;        // seven letters, blanks as the blank character; empty = not drawn
+  std::string word;        // whole word; lower case = blank
+  int32_t row = -1;        // 1..15, -1 unset
+  int32_t column = -1;     // 1..15, -1 unset
+  int32_t score = -1;      // written by the recompute only
+  uint8_t horizontal = 1;
+
+  void clear() { *this = Turn{}; }
+  // A word counts as played when it has 2..15 letters and does not start with a space.
+  bool hasValidWord() const {
+    return word.size() >= 2 && word.size() <= 15 && word[0] != ' ';
+  }
+};
+
+}  // namespace kwarrel

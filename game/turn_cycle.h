@@ -1,0 +1,24 @@
+// Rebuilding the game from its turn table, and drawing the next rack.
+#pragma once
+
+#include <string>
+
+#include "game/game_state.h"
+
+namespace kwarrel {
+
+// Replays every played turn on an empty board (scores, pool, display grid,
+// turn-list texts, total), then searches the turn in progress into state.results.
+// Returns the index of the turn in progress, maxTurns when every turn is played.
+int recomputeGame(GameState& state);
+
+// Draws the rack of the turn in progress (as many times as the optimisation passes
+// ask, keeping the richest draw) and searches it. Changes nothing when the pool
+// allows no draw.
+void drawAndSearch(GameState& state);
+
+// Blank limiting: swaps each drawn blank of `best` that `bestMove` used as a letter
+// still in the bag for that letter. Returns whether a blank was replaced.
+bool limitDrawnBlanks(const GameState& state, std::string& best, const Move& bestMove);
+
+}  // namespace kwarrel

@@ -1,0 +1,20 @@
+// The best-move search: every legal placement of the rack in rackCounts, the best
+// kept in the result slots and emitted by descending score.
+#pragma once
+
+#include <vector>
+
+#include "game/game_state.h"
+
+namespace kwarrel {
+
+// Refreshes acrossCheck and downCheck of every empty square from the word graph.
+void computeCrossChecks(GameState& state);
+
+// Full search on a non-empty board; appends the result list to `results`.
+void searchBoard(GameState& state, std::vector<Move>& results);
+
+// First turn: horizontal placements in row 8 that cover H8.
+void searchFirstMove(GameState& state, std::vector<Move>& results);
+
+}  // namespace kwarrel
