@@ -45,4 +45,10 @@ int runAuto(int argc, char** argv);
 int runEnter(int argc, char** argv);
 int runDemo(int argc, char** argv);
 
+// Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
+void benchAutoGames(bool quick);
+
+// The rules of the "/maxb=" switch: digits only, taken only when 11..50.
+std::optional<int> parseMaxTurns(const std::string& digits);
+
 }  // namespace kwarrel::cli

@@ -44,3 +44,18 @@ void prepareGame(GameState& /*state*/) {
 }
 
 }  // namespace kwarrel::cli
+
+namespace kwarrel::cli {
+
+std::optional<int> parseMaxTurns(const std::string& digits) {
+  if (digits.empty() || digits.size() > 9) return std::nullopt;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < 11 || value > 50) return std::nullopt;
+  return value;
+}
+
+}  // namespace kwarrel::cli

@@ -1,0 +1,7 @@
+#include "cli/cli.h"
+
+namespace kwarrel::cli {
+
+void benchAutoGames(bool) {}
+
+}  // namespace kwarrel::cli

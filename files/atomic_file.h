@@ -1,0 +1,16 @@
+// Replacing a file so that a failed write never destroys the previous one.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kwarrel {
+
+// Writes `bytes` to a temporary file in the same folder as `path`, then renames it
+// over `path`. Returns false (and leaves any previous file untouched) on failure.
+bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Appends `bytes` to `path`; false when the file cannot be opened or written.
+bool appendToFile(const std::string& path, std::string_view bytes);
+
+}  // namespace kwarrel
