@@ -48,11 +48,11 @@ void prepareGame(GameState& /*state*/) {
 namespace kwarrel::cli {
 
 std::optional<int> parseMaxTurns(const std::string& digits) {
-  if (digits.empty() || digits.size() > 9) return std::nullopt;
+  if (digits.empty()) return std::nullopt;
   int value = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
+    value = std::min(value * 10 + (c - '0'), 1000);  // large enough to be refused, never overflowing
   }
   if (value < 11 || value > 50) return std::nullopt;
   return value;

@@ -17,4 +17,7 @@ enum class TilePreset { Oud, Middel, Nieuw };
 // The built-in distributions: "Oud", "Middel" and "Nieuw" (current, extra F and S).
 const TileSet& tilePreset(TilePreset preset);
 
+// Copies a preset's count and value tables over the current ones.
+void applyPreset(TilePreset preset, LetterCounts& countTable, LetterCounts& valueTable);
+
 }  // namespace kwarrel
