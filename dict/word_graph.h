@@ -26,6 +26,12 @@ constexpr uint32_t firstChild(GraphNode node) { return node >> 8; }
 // Size of the header before the first packed record.
 constexpr size_t kGraphHeaderSize = 8;
 
+// Why packed records were refused (system-style codes, printed on a damaged
+// built-in graph): no record or a record cut short, or a child index that
+// leads outside the array.
+constexpr int kGraphErrorBadLength = 24;
+constexpr int kGraphErrorBadData = 13;
+
 class WordGraph {
  public:
   // Expands packed records (header, then 3- or 4-byte records). A child index past
@@ -37,6 +43,10 @@ class WordGraph {
   // The node reached by the last of `length` letter codes, or 0 when the path does
   // not exist or length <= 0. Bit 6 of the result says whether it is a word.
   GraphNode lookupWord(const uint8_t* letters, int length) const;
+
+  // The child of `node` with letter code `letter`, or 0 when there is none.
+  // One step of lookupWord, for callers that walk letter by letter.
+  GraphNode childWithLetter(GraphNode node, int letter) const;
 
   GraphNode root() const { return nodes_.back(); }
   const GraphNode* nodes() const { return nodes_.data(); }

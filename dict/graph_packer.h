@@ -1,0 +1,51 @@
+// Turns a word list into the packed word graph: a trie whose equal tails are
+// shared, laid out as the node array the program expands at start-up.
+//
+// Used by the build-time graph builder and by tests; the program itself only
+// reads the packed bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dict/word_graph.h"
+
+namespace kwarrel {
+
+// The words the program can use: letters a-z only, 2 to 15 of them.
+constexpr size_t kMinWordLetters = 2;
+constexpr size_t kMaxWordLetters = 15;
+
+// The packed form cannot express a child index at or above this.
+constexpr uint32_t kMaxChildIndex = 983040;
+
+// Node bits 16..23 up to this (and bits 24..31 zero) fit the 3-byte record.
+constexpr uint32_t kMaxShortRecordHigh = 240;
+
+// Header before the records: magic, format version, three reserved zero bytes.
+constexpr char kGraphMagic[4] = {'K', 'W', 'G', 'R'};
+constexpr uint8_t kGraphFormatVersion = 1;
+
+struct PackedGraph {
+  std::vector<uint8_t> bytes;  // header, then one record per node
+  size_t nodeCount = 0;
+  std::string error;  // empty when packing succeeded; else what is wrong
+};
+
+// The node array of a minimal graph holding exactly `words` (any order,
+// duplicates ignored). Siblings are in alphabetical order, index 0 is a filler
+// that is never a child, the root is the last node. On a word outside the
+// limits, returns an empty array and sets `error`.
+std::vector<GraphNode> buildGraphNodes(const std::vector<std::string>& words,
+                                       std::string& error);
+
+// The header and the 3- or 4-byte record of every node. Checks that the array
+// is not empty and every child index lies inside it and below kMaxChildIndex.
+PackedGraph packGraphNodes(const std::vector<GraphNode>& nodes);
+
+// buildGraphNodes followed by packGraphNodes.
+PackedGraph packWordGraph(const std::vector<std::string>& words);
+
+}  // namespace kwarrel

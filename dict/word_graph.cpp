@@ -1,0 +1,135 @@
+#include "dict/word_graph.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" const unsigned char kwarrel_word_graph_begin[];
+extern "C" const unsigned char kwarrel_word_graph_end[];
+
+namespace kwarrel {
+namespace {
+
+// Byte 2 below this marks a 4-byte record.
+constexpr uint8_t kShortRecordBase = 15;
+
+std::optional<WordGraph> refuse(int code, int* errorCode) {
+  if (errorCode != nullptr) *errorCode = code;
+  return std::nullopt;
+}
+
+// Counts the records after the header; 0 when the record area is empty or its
+// last record is cut short.
+size_t countRecords(const uint8_t* bytes, size_t size) {
+  size_t count = 0;
+  size_t pos = kGraphHeaderSize;
+  while (pos < size) {
+    if (size - pos < 3) return 0;
+    pos += bytes[pos + 2] < kShortRecordBase ? 4 : 3;
+    if (pos > size) return 0;
+    ++count;
+  }
+  return count;
+}
+
+GraphNode expandRecord(const uint8_t* record, size_t& length) {
+  const GraphNode low = record[0] | (static_cast<GraphNode>(record[1]) << 8);
+  if (record[2] < kShortRecordBase) {
+    length = 4;
+    return low | (static_cast<GraphNode>(record[3]) << 16) |
+           (static_cast<GraphNode>(record[2]) << 24);
+  }
+  length = 3;
+  return low | (static_cast<GraphNode>(record[2] - kShortRecordBase) << 16);
+}
+
+// Every walk steps forward from a child index until a last-sibling node, so each
+// child index must have such a node at or after it.
+bool childListsEndInside(const std::vector<GraphNode>& nodes) {
+  size_t lastStop = nodes.size();
+  for (size_t i = nodes.size(); i-- > 0;) {
+    if (isLastSibling(nodes[i])) {
+      lastStop = i;
+      break;
+    }
+  }
+  for (const GraphNode node : nodes) {
+    const uint32_t child = firstChild(node);
+    if (child != 0 && (lastStop == nodes.size() || child > lastStop)) return false;
+  }
+  return true;
+}
+
+WordGraph expandBuiltIn() {
+  const size_t size = static_cast<size_t>(kwarrel_word_graph_end - kwarrel_word_graph_begin);
+  int errorCode = 0;
+  std::optional<WordGraph> graph =
+      WordGraph::fromRecords(kwarrel_word_graph_begin, size, &errorCode);
+  if (!graph) {
+    std::printf("Last error=%d\n", errorCode);
+    std::fflush(stdout);
+    std::exit(1);
+  }
+  return std::move(*graph);
+}
+
+}  // namespace
+
+std::optional<WordGraph> WordGraph::fromRecords(const uint8_t* bytes, size_t size,
+                                                int* errorCode) {
+  if (bytes == nullptr || size <= kGraphHeaderSize) {
+    return refuse(kGraphErrorBadLength, errorCode);
+  }
+  const size_t count = countRecords(bytes, size);
+  if (count == 0) return refuse(kGraphErrorBadLength, errorCode);
+
+  WordGraph graph;
+  graph.nodes_.reserve(count);
+  size_t pos = kGraphHeaderSize;
+  for (size_t i = 0; i < count; ++i) {
+    size_t length = 0;
+    graph.nodes_.push_back(expandRecord(bytes + pos, length));
+    pos += length;
+  }
+  if (!childListsEndInside(graph.nodes_)) return refuse(kGraphErrorBadData, errorCode);
+  return graph;
+}
+
+GraphNode WordGraph::childWithLetter(GraphNode node, int letter) const {
+  if (letter < 1 || letter > 26) return 0;
+  uint32_t index = firstChild(node);
+  if (index == 0) return 0;
+  for (;; ++index) {
+    const GraphNode child = nodes_[index];
+    if (nodeLetter(child) == letter) return child;
+    if (isLastSibling(child)) return 0;
+  }
+}
+
+GraphNode WordGraph::lookupWord(const uint8_t* letters, int length) const {
+  if (length <= 0) return 0;
+  GraphNode node = root();
+  for (int i = 0; i < length; ++i) {
+    node = childWithLetter(node, letters[i]);
+    if (node == 0) return 0;
+  }
+  return node;
+}
+
+bool isListedWord(const WordGraph& graph, std::string_view text) {
+  if (text.empty()) return false;
+  GraphNode node = graph.root();
+  for (const char c : text) {
+    const bool isLetter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!isLetter) return false;
+    node = graph.childWithLetter(node, c & 31);
+    if (node == 0) return false;
+  }
+  return isEndOfWord(node);
+}
+
+const WordGraph& builtInWordGraph() {
+  static const WordGraph graph = expandBuiltIn();
+  return graph;
+}
+
+}  // namespace kwarrel
