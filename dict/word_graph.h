@@ -34,9 +34,9 @@ constexpr int kGraphErrorBadData = 13;
 
 class WordGraph {
  public:
-  // Expands packed records (header, then 3- or 4-byte records). A child index past
-  // the end of the array or a record cut short is a damaged graph: nullopt, and
-  // *errorCode (when given) says why.
+  // Expands packed records (header, then 3- or 4-byte records). No record, a
+  // record cut short, or a child index whose sibling list runs past the end of
+  // the array is a damaged graph: nullopt, and *errorCode (when given) says why.
   static std::optional<WordGraph> fromRecords(const uint8_t* bytes, size_t size,
                                               int* errorCode = nullptr);
 
