@@ -1,0 +1,65 @@
+#include "files/html_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace kwarrel {
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kSeparators = "/\\";
+#else
+constexpr const char* kSeparators = "/";
+#endif
+
+}  // namespace
+
+void appendHtmlEscaped(std::string& out, std::string_view text) {
+  for (const char c : text) {
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '&': out += "&amp;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c; break;
+    }
+  }
+}
+
+void appendFormat(std::string& out, const char* format, ...) {
+  char buffer[256];
+  va_list arguments;
+  va_start(arguments, format);
+  va_list again;
+  va_copy(again, arguments);
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, arguments);
+  va_end(arguments);
+  if (length < 0) {
+    va_end(again);
+    return;
+  }
+  if (static_cast<size_t>(length) < sizeof buffer) {
+    out.append(buffer, static_cast<size_t>(length));
+  } else {
+    // Rare long text (a long name): format straight into the string.
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(length) + 1);
+    std::vsnprintf(out.data() + start, static_cast<size_t>(length) + 1, format, again);
+    out.resize(start + static_cast<size_t>(length));
+  }
+  va_end(again);
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of(kSeparators);
+  if (slash == std::string::npos) return std::string();
+  return path.substr(0, slash + 1);
+}
+
+std::string bareName(const std::string& path) {
+  const size_t slash = path.find_last_of(kSeparators);
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace kwarrel

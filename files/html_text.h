@@ -1,0 +1,24 @@
+// Small helpers for the text of report pages and listings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kwarrel {
+
+// Appends `text` with '<', '>', '&' and '"' written as entities: racks and words
+// in a hand-made game file may hold any character.
+void appendHtmlEscaped(std::string& out, std::string_view text);
+
+// Appends the printf-style formatted text.
+void appendFormat(std::string& out, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+
+// The folder part of `path` followed by a separator, or "" for a bare name, so
+// that a sibling file can be named relative to the chosen one.
+std::string folderOf(const std::string& path);
+
+// The file name of `path` without its folder.
+std::string bareName(const std::string& path);
+
+}  // namespace kwarrel

@@ -1,0 +1,103 @@
+#include "files/listing.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "files/atomic_file.h"
+#include "files/html_text.h"
+#include "game/turn_cycle.h"
+#include "search/square_moves.h"
+
+namespace kwarrel {
+
+namespace {
+
+void appendPadded(std::string& out, std::string_view text, size_t width) {
+  out += text;
+  if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+// A turn line as the game file reads it back: rack, word, square, score, total.
+std::string formatTurnLine(const Turn& turn, int& runningTotal) {
+  std::string line;
+  appendPadded(line, turn.rack, 10);
+  if (turn.word.empty() || turn.word.size() > kMaxWordLength) return line;
+  appendPadded(line, turn.word, 16);
+  const char columnLetter = static_cast<char>(turn.column + 64);
+  if (turn.horizontal) {
+    appendFormat(line, "%-3d%-3c", turn.row, columnLetter);
+  } else {
+    appendFormat(line, "%-3c%-3d", columnLetter, turn.row);
+  }
+  runningTotal += turn.score;
+  appendFormat(line, "%5d - %5d", turn.score, runningTotal);
+  return line;
+}
+
+// Searches the turn on the board of the turns before it (its own word and the
+// later ones are out of the table) and writes the maximum and the moves reaching it.
+void appendMaximumColumns(std::string& out, GameState& state, int ownScore) {
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+  if (state.results.empty()) return;
+  const int maximum = state.results.front().score;
+  appendFormat(out, ownScore < maximum ? " * %3d" : "   %3d", maximum);
+  for (const Move& move : state.results) {
+    if (move.score != maximum) break;
+    out += ' ';
+    out += move.word;
+    appendFormat(out, " %c%d", static_cast<char>(move.column), move.row);
+  }
+}
+
+void appendBoardPicture(std::string& out, const GameState& state) {
+  for (const auto& row : state.displayGrid) {
+    for (const DisplaySquare& square : row) {
+      if (isUpperLetter(square.shown)) {
+        appendFormat(out, " %c ", square.shown);
+      } else if (isLowerLetter(square.shown)) {
+        appendFormat(out, "(%c)", upperCase(square.shown));
+      } else {
+        out += "   ";
+      }
+    }
+    out += '\n';
+  }
+}
+
+}  // namespace
+
+std::string gameListingText(GameState& state, bool withMax) {
+  const auto first = state.turns.begin();
+  const auto end = first + state.maxTurns;
+  const std::vector<Turn> saved(first, end);
+  for (auto turn = first; turn != end; ++turn) turn->word.clear();
+
+  std::string out;
+  out.reserve(4096);
+  int runningTotal = 0;
+  for (size_t t = 0; t < saved.size(); ++t) {
+    const Turn& turn = saved[t];
+    if (turn.rack.size() != kRackSize) break;
+    out += formatTurnLine(turn, runningTotal);
+    if (withMax) appendMaximumColumns(out, state, turn.score);
+    state.turns[t] = turn;
+    out += '\n';
+  }
+  std::copy(saved.begin(), saved.end(), first);
+
+  out += '\n';
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+  out += '\n';
+  appendBoardPicture(out, state);
+  return out;
+}
+
+bool writeGameListing(GameState& state, const std::string& path, bool withMax) {
+  return writeFileAtomically(path, gameListingText(state, withMax));
+}
+
+}  // namespace kwarrel

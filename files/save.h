@@ -1,0 +1,21 @@
+// Saving a game in the form its file name asks for.
+#pragma once
+
+#include <string>
+
+#include "game/game_state.h"
+
+namespace kwarrel {
+
+enum class SaveForm { Listing, MaxListing, BoardPage, TurnPages };
+
+// The form the ending of `path` selects (case ignored): ".html" the board page,
+// ".htm" the page-per-turn report, ".max" the listing with maxima, anything else
+// the plain listing. An ending counts only when the file name is longer than it.
+SaveForm saveFormFor(const std::string& path);
+
+// Writes the game to `path` in that form; the game is recomputed afterwards where
+// writing changed it. Returns whether everything was written.
+bool saveGame(GameState& state, const std::string& path);
+
+}  // namespace kwarrel
