@@ -1,0 +1,243 @@
+// The best-move search: every legal placement found, scored exactly, kept and listed
+// in the order a game master sees in the candidate list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "game/board_ops.h"
+#include "game/game_state.h"
+#include "search/search.h"
+#include "search/square_moves.h"
+#include "tests/move_reference.h"
+
+namespace kwarrel {
+namespace {
+
+using testing::describe;
+using testing::ReferenceMove;
+
+class SearchTest : public ::testing::Test {
+ protected:
+  SearchTest() : state(builtInWordGraph()) { resetBoard(state); }
+
+  void setRack(std::string_view letters) {
+    state.rackCounts.fill(0);
+    for (const char c : letters) ++state.rackCounts[c == '*' ? 0 : letterCode(c)];
+  }
+  // Lays a word of real tiles, column 1..15.
+  void lay(int row, int column, bool horizontal, std::string_view word) {
+    ASSERT_EQ(placeMove(state, row, column, horizontal, word), word);
+  }
+  std::vector<Move> search() {
+    std::vector<Move> results;
+    clearSquareMoves(state);
+    computeCrossChecks(state);
+    searchBoard(state, results);
+    return results;
+  }
+  std::vector<Move> searchFirst() {
+    std::vector<Move> results;
+    clearSquareMoves(state);
+    searchFirstMove(state, results);
+    return results;
+  }
+  std::vector<Move> allFiled() const {
+    std::vector<Move> all;
+    for (const auto& moves : state.squareMoves) all.insert(all.end(), moves.begin(), moves.end());
+    return all;
+  }
+  static std::vector<std::string> texts(const std::vector<Move>& moves) {
+    std::vector<std::string> out;
+    for (const Move& move : moves) out.push_back(describe(move));
+    return out;
+  }
+
+  GameState state;
+};
+
+TEST_F(SearchTest, EmptyBoardOffersNoAnchorAndFirstMovesOnlyInRowEight) {
+  setRack("KWARREL");
+  EXPECT_TRUE(search().empty());
+  EXPECT_TRUE(allFiled().empty());
+
+  const std::vector<Move> results = searchFirst();
+  ASSERT_FALSE(results.empty());
+  // Every word of length d lies in row 8 in exactly d placements that cover H8.
+  std::map<std::string, std::set<int>> starts;
+  for (const Move& move : allFiled()) {
+    EXPECT_EQ(move.row, 8) << describe(move);
+    EXPECT_EQ(move.horizontal, 1) << describe(move);
+    EXPECT_TRUE(starts[move.word].insert(move.column - 'A' + 1).second) << describe(move);
+  }
+  for (const auto& [word, columns] : starts) {
+    const int d = static_cast<int>(word.size());
+    ASSERT_EQ(static_cast<int>(columns.size()), d) << word;
+    EXPECT_EQ(*columns.begin(), 8 - d + 1) << word;
+    EXPECT_EQ(*columns.rbegin(), 8) << word;
+  }
+  EXPECT_EQ(starts.count("KWARREL"), 1u);
+}
+
+// With the board A on H8 and G9 and an L on the rack, the L can make LA or AL in
+// eight ways; on G8 and H9 it makes a word both ways at once.
+TEST_F(SearchTest, SlotsKeepTheFirstOfEqualScoresAndListThemInVisitingOrder) {
+  ASSERT_TRUE(isListedWord(state.words, "LA"));
+  ASSERT_TRUE(isListedWord(state.words, "AL"));
+  lay(8, 8, true, "A");
+  lay(9, 7, true, "A");
+  setRack("L");
+
+  EXPECT_EQ(texts(search()),
+            (std::vector<std::string>{"LA G8h 8", "AL G9h 8", "LA G8v 8", "AL H8v 8", "AL H8h 4",
+                                      "LA F9h 4", "AL G9v 4", "LA H7v 4"}));
+
+  // Two slots: LA F9 (4) does not push out AL H8 (4); AL G9 (8) replaces it.
+  state.activeSlots = 2;
+  EXPECT_EQ(texts(search()), (std::vector<std::string>{"LA G8h 8", "AL G9h 8"}));
+  state.activeSlots = 1;
+  EXPECT_EQ(texts(search()), (std::vector<std::string>{"LA G8h 8"}));
+  EXPECT_TRUE(allFiled().empty()) << "one slot files nothing per square";
+}
+
+TEST_F(SearchTest, BlankAndRealLetterAreSeparateCandidates) {
+  lay(8, 8, true, "D");
+  setRack("E*");
+  search();
+  const std::vector<std::string> found = texts(state.squareMoves[7 * kBoardSize + 7]);
+  EXPECT_NE(std::find(found.begin(), found.end(), "DE H8h 3"), found.end());
+  EXPECT_NE(std::find(found.begin(), found.end(), "De H8h 2"), found.end());
+}
+
+TEST_F(SearchTest, MovesWorthNothingAreFiledButNeverListed) {
+  // A blank D on the board and only a blank on the rack: every move scores 0.
+  Cell& centre = state.board.at(8, 8);
+  centre.empty = 0;
+  centre.letter = static_cast<uint8_t>(letterCode('D'));
+  centre.points = 0;
+  setRack("*");
+  EXPECT_TRUE(search().empty());
+  const std::vector<Move> filed = allFiled();
+  ASSERT_FALSE(filed.empty());
+  for (const Move& move : filed) EXPECT_EQ(move.score, 0) << describe(move);
+  // Slots hold their old words between searches; only fresh scores are listed.
+  setRack("E");
+  EXPECT_FALSE(search().empty());
+  setRack("*");
+  EXPECT_TRUE(search().empty());
+}
+
+TEST_F(SearchTest, SearchLeavesRackAndBlankFlagsAsItFoundThem) {
+  lay(8, 6, true, "WOORD");
+  setRack("EE**RST");
+  const LetterCounts rack = state.rackCounts;
+  state.blankFlags.fill(0);
+  state.blankFlags[3] = 1;
+  const auto flags = state.blankFlags;
+  EXPECT_FALSE(search().empty());
+  EXPECT_EQ(state.rackCounts, rack);
+  EXPECT_EQ(state.blankFlags, flags);
+}
+
+TEST_F(SearchTest, CrossChecksAllowExactlyTheLettersThatMakeAWord) {
+  lay(8, 8, true, "A");
+  lay(10, 8, true, "N");
+  lay(8, 2, false, "KA");  // B8, B9
+  computeCrossChecks(state);
+  const auto expectSet = [&](uint32_t set, const std::string& before, const std::string& after) {
+    for (int k = 1; k <= 26; ++k) {
+      const std::string word = before + static_cast<char>('A' + k - 1) + after;
+      EXPECT_EQ((set >> k) & 1u, isListedWord(state.words, word) ? 1u : 0u) << word;
+    }
+    EXPECT_EQ(set & 0xF8000001u, 0xF8000001u) << "bits without a letter stay set";
+  };
+  expectSet(state.board.at(9, 8).downCheck, "A", "N");  // between two tiles
+  expectSet(state.board.at(7, 8).downCheck, "", "A");   // before a tile
+  expectSet(state.board.at(8, 9).acrossCheck, "A", "");
+  expectSet(state.board.at(10, 2).downCheck, "KA", "");
+  // A square that touches nothing in one direction stays open in that direction.
+  EXPECT_EQ(state.board.at(9, 8).acrossCheck, kAllLetters);
+  EXPECT_EQ(state.board.at(1, 1).downCheck, kAllLetters);
+}
+
+// The heart of it: on positions reached by seeded self-play, with racks of no, one
+// and two blanks, the search must find exactly what a brute-force enumerator finds
+// (every start, direction, length and letter assignment, each word looked up), with
+// the same scores, and keep and list them as the slot rules say.
+TEST_F(SearchTest, FindsEveryLegalPlacementLikeBruteForce) {
+  struct Case {
+    unsigned seed;
+    int turns;
+    int blanks;
+  };
+  const Case cases[] = {
+      {1, 0, 0},  {2, 0, 1},  {3, 0, 2},  {4, 1, 0},  {5, 2, 0},  {6, 3, 1},  {7, 4, 0},
+      {8, 5, 0},  {9, 6, 1},  {10, 7, 0}, {11, 8, 0}, {12, 9, 1}, {13, 10, 0}, {14, 12, 0},
+      {15, 14, 1}, {16, 16, 0}, {17, 3, 2}, {18, 9, 2},
+  };
+  int crowded = 0;  // positions with more candidates than slots
+  for (const Case& c : cases) {
+    SCOPED_TRACE("seed " + std::to_string(c.seed) + ", " + std::to_string(c.turns) +
+                 " turns, " + std::to_string(c.blanks) + " blanks");
+    testing::playSeededTurns(state, c.seed, c.turns);
+    const bool first = c.turns == 0;
+    const LetterCounts rack = testing::randomRack(state, c.blanks);
+    const std::vector<ReferenceMove> expected = testing::enumerateMoves(state, rack, first);
+
+    state.rackCounts = rack;
+    state.activeSlots = kMoveSlots;
+    const std::vector<Move> results = first ? searchFirst() : search();
+
+    // Best score and the set of best moves.
+    int best = 0;
+    for (const ReferenceMove& move : expected) best = std::max(best, move.score);
+    std::set<std::string> bestExpected;
+    for (const ReferenceMove& move : expected) {
+      if (move.score == best && best > 0) bestExpected.insert(describe(move));
+    }
+    // Ties for the best may outnumber the slots; the per-square lists hold them all.
+    std::set<std::string> bestFound;
+    for (const Move& move : allFiled()) {
+      if (move.score == best) bestFound.insert(describe(move));
+    }
+    ASSERT_EQ(bestFound, bestExpected);
+    if (best > 0) {
+      ASSERT_FALSE(results.empty());
+      EXPECT_EQ(results.front().score, best);
+    }
+
+    // Every candidate, filed under its first square in visiting order.
+    std::vector<std::vector<std::string>> expectedBySquare(kSquareCount);
+    for (const ReferenceMove& move : expected) {
+      expectedBySquare[(move.row - 1) * kBoardSize + move.column - 1].push_back(describe(move));
+    }
+    for (int square = 0; square < kSquareCount; ++square) {
+      ASSERT_EQ(texts(state.squareMoves[square]), expectedBySquare[square])
+          << "square " << static_cast<char>('A' + square % kBoardSize) << square / kBoardSize + 1;
+    }
+
+    // The result list: what 80 slots keep, in emitting order.
+    std::vector<std::string> kept;
+    for (const ReferenceMove& move : testing::keptResults(expected, kMoveSlots)) {
+      kept.push_back(describe(move));
+    }
+    EXPECT_EQ(texts(results), kept);
+    if (expected.size() > static_cast<size_t>(kMoveSlots)) ++crowded;
+
+    // One slot: the first move found with the best score.
+    state.activeSlots = 1;
+    const std::vector<Move> single = first ? searchFirst() : search();
+    std::vector<std::string> keptOne;
+    for (const ReferenceMove& move : testing::keptResults(expected, 1)) {
+      keptOne.push_back(describe(move));
+    }
+    EXPECT_EQ(texts(single), keptOne);
+    EXPECT_EQ(state.rackCounts, rack);
+    state.activeSlots = kMoveSlots;
+  }
+  EXPECT_GE(crowded, 10) << "the slot replacement rule needs full slot tables";
+}
+
+}  // namespace
+}  // namespace kwarrel
