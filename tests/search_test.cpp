@@ -174,7 +174,8 @@ TEST_F(SearchTest, FindsEveryLegalPlacementLikeBruteForce) {
   const Case cases[] = {
       {1, 0, 0},  {2, 0, 1},  {3, 0, 2},  {4, 1, 0},  {5, 2, 0},  {6, 3, 1},  {7, 4, 0},
       {8, 5, 0},  {9, 6, 1},  {10, 7, 0}, {11, 8, 0}, {12, 9, 1}, {13, 10, 0}, {14, 12, 0},
-      {15, 14, 1}, {16, 16, 0}, {17, 3, 2}, {18, 9, 2},
+      {15, 14, 1}, {16, 16, 0}, {17, 3, 2}, {18, 9, 2}, {19, 18, 0}, {20, 20, 1},
+      {21, 22, 0},
   };
   int crowded = 0;  // positions with more candidates than slots
   for (const Case& c : cases) {
