@@ -47,8 +47,8 @@ uint32_t holeLetters(const WordGraph& graph, const uint8_t* prefix, int prefixLe
   return allowed;
 }
 
-// The check set for the hole at (row, column) along (rowStep, columnStep), or
-// nullopt-like `false` when no occupied square touches it.
+// Sets `check` for the hole at (row, column) in the run along (rowStep, columnStep);
+// false, leaving it alone, when no tile touches the hole in that direction.
 bool runCheck(const GameState& state, int row, int column, int rowStep, int columnStep,
               uint32_t& check) {
   const Board& board = state.board;
