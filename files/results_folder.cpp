@@ -1,0 +1,43 @@
+#include "files/results_folder.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "files/atomic_file.h"
+#include "files/board_page.h"
+
+namespace kwarrel {
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+  return folder + kSeparator + name;
+}
+
+}  // namespace
+
+void recordStuckGame(GameState& state, int turnIndex, const std::string& draw,
+                     const std::string& folder) {
+  // The counter moves on even when nothing can be written, so page numbers stay
+  // those of the cases of this run.
+  if (state.stuckGameCounter < std::numeric_limits<int32_t>::max()) ++state.stuckGameCounter;
+  if (folder.empty()) return;
+
+  const std::string line = std::to_string(turnIndex) + '\t' + draw + '\n';
+  appendToFile(inFolder(folder, "0trekkingen.txt"), line);
+  const std::string page = "NOBESTE_" + std::to_string(state.stuckGameCounter) + ".html";
+  writeBoardPage(state, inFolder(folder, page));
+}
+
+void recordStuckGame(GameState& state, int turnIndex, const std::string& draw) {
+  recordStuckGame(state, turnIndex, draw, kResultsFolder);
+}
+
+}  // namespace kwarrel
