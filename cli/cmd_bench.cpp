@@ -1,12 +1,162 @@
+// kwarrel-cli bench [--quick]: times the best-move search on the positions of
+// seeded self-play games, then whole automatic games. The signature (moves found)
+// changes only when the search's behaviour changes.
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <numeric>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
+#include "game/draw.h"
+#include "game/turn_cycle.h"
+#include "search/search.h"
+#include "search/square_moves.h"
 
 namespace kwarrel::cli {
+namespace {
 
-int runBench(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
-  return kExitUsage;
+constexpr int kFullPositions = 100;
+constexpr int kQuickPositions = 24;
+constexpr unsigned kMaxGames = 1000;  // should games keep ending before their second turn
+constexpr int kBlankKinds = 3;        // racks with no, one and two blanks
+
+struct SearchKind {
+  int slots;
+  const char* label;
+};
+constexpr std::array<SearchKind, 2> kSearchKinds = {{{kMoveSlots, "80 plaatsen"}, {1, "1 plaats"}}};
+constexpr std::array<const char*, kBlankKinds> kBlankLabels = {"geen blanco", "1 blanco",
+                                                               "2 blanco's"};
+
+struct BenchResult {
+  // Microseconds per search, by search kind and number of blanks.
+  std::array<std::array<std::vector<double>, kBlankKinds>, kSearchKinds.size()> times;
+  long long movesFound = 0;
+  int positions = 0;
+  int games = 0;
+};
+
+bool isBlank(const GameState& state, char c) {
+  return c == state.settings.blankChar || c == '+' || c == '*';
+}
+
+// The drawn rack with `blanks` blanks: its letters in drawn order, blanks in place
+// of the last ones (an E stands in should the draw hold too few letters).
+LetterCounts rackWithBlanks(const GameState& state, const std::string& draw, int blanks) {
+  std::string letters;
+  for (const char c : draw) {
+    if (!isBlank(state, c)) letters += upperCase(c);
+  }
+  const size_t wanted = static_cast<size_t>(kRackSize - blanks);
+  letters.resize(std::max(letters.size(), wanted), 'E');
+  letters.resize(wanted);
+  LetterCounts rack{};
+  rack[0] = blanks;
+  for (const char c : letters) {
+    if (isUpperLetter(c)) ++rack[letterCode(c)];
+  }
+  return rack;
+}
+
+// One search as the turn cycle runs it after a draw; returns microseconds.
+double timeSearch(GameState& state, const LetterCounts& rack, int slots, long long& movesFound) {
+  state.rackCounts = rack;
+  state.activeSlots = slots;
+  state.results.clear();
+  clearSquareMoves(state);
+  state.bonusFlag = 0;
+  const auto start = std::chrono::steady_clock::now();
+  computeCrossChecks(state);
+  searchBoard(state, state.results);
+  const auto end = std::chrono::steady_clock::now();
+  if (slots > 1) {
+    for (const auto& moves : state.squareMoves) movesFound += static_cast<long long>(moves.size());
+  } else {
+    movesFound += static_cast<long long>(state.results.size());
+  }
+  return std::chrono::duration<double, std::micro>(end - start).count();
+}
+
+void measurePosition(GameState& state, const std::string& draw, BenchResult& result) {
+  const int savedSlots = state.activeSlots;
+  for (int blanks = 0; blanks < kBlankKinds; ++blanks) {
+    const LetterCounts rack = rackWithBlanks(state, draw, blanks);
+    for (size_t kind = 0; kind < kSearchKinds.size(); ++kind) {
+      result.times[kind][blanks].push_back(
+          timeSearch(state, rack, kSearchKinds[kind].slots, result.movesFound));
+    }
+  }
+  state.activeSlots = savedSlots;
+  ++result.positions;
+}
+
+// A seeded game in which every turn plays the best move of its draw; each position
+// after the first move is measured with its drawn rack.
+void playGame(unsigned seed, BenchResult& result) {
+  auto state = std::make_unique<GameState>(builtInWordGraph());
+  state->random.seed(seed);
+  state->activeSlots = 1;
+  int turn = recomputeGame(*state);
+  while (turn < state->maxTurns) {
+    const std::string draw = drawRack(*state);
+    if (draw.empty()) break;
+    state->turns[turn].rack = draw;
+    recomputeGame(*state);
+    if (state->results.empty()) break;
+    const Move best = state->results.front();
+    if (turn > 0) measurePosition(*state, draw, result);
+    Turn& played = state->turns[turn];
+    played.word = best.word;
+    played.row = best.row;
+    played.column = best.column - 64;
+    played.horizontal = best.horizontal;
+    turn = recomputeGame(*state);
+  }
+  ++result.games;
+}
+
+void printTimes(const char* label, const char* blanks, std::vector<double> times) {
+  if (times.empty()) return;
+  std::sort(times.begin(), times.end());
+  const size_t n = times.size();
+  const double median = n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+  const double mean = std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(n);
+  std::printf("%-12s %-12s %4zu zoekacties, mediaan %8.3f ms, gemiddeld %8.3f ms\n",
+              (std::string(label) + ",").c_str(), (std::string(blanks) + ":").c_str(), n,
+              median / 1000, mean / 1000);
+}
+
+}  // namespace
+
+int runBench(int argc, char** argv) {
+  const auto arguments = parseArguments(argc, argv, 2, {"quick"}, {});
+  if (!arguments) return kExitUsage;
+  if (!arguments->positional.empty()) {
+    std::fputs("Gebruik: kwarrel-cli bench [--quick]\n", stderr);
+    return kExitUsage;
+  }
+  const bool quick = arguments->has("quick");
+  const int wanted = quick ? kQuickPositions : kFullPositions;
+
+  BenchResult result;
+  for (unsigned seed = 1; result.positions < wanted && seed <= kMaxGames; ++seed) {
+    playGame(seed, result);
+  }
+
+  std::printf("Zoekmeting: %d stellingen uit %d spellen\n", result.positions, result.games);
+  std::printf("Handtekening: %lld zetten gevonden\n", result.movesFound);
+  for (size_t kind = 0; kind < kSearchKinds.size(); ++kind) {
+    for (int blanks = 0; blanks < kBlankKinds; ++blanks) {
+      printTimes(kSearchKinds[kind].label, kBlankLabels[blanks], result.times[kind][blanks]);
+    }
+  }
+  std::fflush(stdout);
+  benchAutoGames(quick);
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli
