@@ -1,0 +1,195 @@
+#include "game/turn_cycle.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/board_ops.h"
+#include "game/draw.h"
+#include "search/score.h"
+#include "search/search.h"
+#include "search/square_moves.h"
+
+namespace kwarrel {
+
+namespace {
+
+void clearPlayColumns(TurnListRow& row) {
+  for (size_t column = 1; column < row.size(); ++column) row[column].clear();
+}
+
+std::string squareName(const Turn& turn) {
+  return std::string(1, static_cast<char>(turn.column + 64)) + std::to_string(turn.row);
+}
+
+// Whether the played word lies on the board. A word that runs past square 15
+// ends the replay; so does one whose square is unset or off the board, which
+// could not be scored or laid either.
+bool liesOnBoard(const Turn& turn) {
+  const int length = static_cast<int>(turn.word.size());
+  const int line = turn.horizontal ? turn.row : turn.column;
+  const int first = turn.horizontal ? turn.column : turn.row;
+  return line >= 1 && line <= kBoardSize && first >= 1 && first + length - 1 <= kBoardSize;
+}
+
+// Scores the played word on the board before it is laid, then lays and shows it.
+void replayTurn(GameState& state, int index) {
+  Turn& turn = state.turns[index];
+  const int length = static_cast<int>(turn.word.size());
+  std::array<uint8_t, kMaxWordLength> letters{};
+  for (int k = 0; k < length; ++k) {
+    const char c = turn.word[k];
+    state.blankFlags[k] = static_cast<unsigned char>(c) >= 'a' ? 1 : 0;
+    letters[k] = static_cast<uint8_t>(letterCode(c));
+  }
+  state.horizontal = turn.horizontal ? 1 : 0;
+  state.lineIndex = turn.horizontal ? turn.row : turn.column;
+  const int first = turn.horizontal ? turn.column : turn.row;
+  const int32_t score = scoreMove(state, letters.data(), length, first + length - 1);
+  state.totalScore += score;
+  turn.score = score;
+
+  const std::string laid = placeMove(state, turn.row, turn.column, turn.horizontal != 0, turn.word);
+  showWord(state, turn.row - 1, turn.column - 1, turn.horizontal != 0, laid, index);
+  state.turnListRows[index][4] = std::to_string(score);
+}
+
+void searchTurn(GameState& state, int index) {
+  countRack(state, state.turns[index].rack);
+  clearSquareMoves(state);
+  state.results.clear();
+  state.searchedTurn = index;
+  state.bonusFlag = 0;
+  if (index == 0) {
+    searchFirstMove(state, state.results);
+    return;
+  }
+  computeCrossChecks(state);
+  searchBoard(state, state.results);
+}
+
+// Places `rack` in the turn and searches it afresh.
+void searchRack(GameState& state, int index, const std::string& rack) {
+  state.turns[index].rack = rack;
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+}
+
+}  // namespace
+
+int recomputeGame(GameState& state) {
+  state.totalScore = 0;
+  clearDisplayGrid(state);
+  resetBoard(state);
+  state.currentDraw.clear();
+
+  int inProgress = -1;
+  int index = 0;
+  for (; index < state.maxTurns; ++index) {
+    Turn& turn = state.turns[index];
+    TurnListRow& row = state.turnListRows[index];
+    row[0] = turn.rack;
+    if (turn.rack.empty()) {
+      if (inProgress < 0) inProgress = index;
+    } else {
+      state.currentDraw = turn.rack;
+    }
+    if (!turn.hasValidWord()) {
+      clearPlayColumns(row);
+      if (inProgress < 0) inProgress = index;
+      continue;
+    }
+    state.currentDraw.clear();
+    row[1] = turn.word;
+    row[2] = squareName(turn);
+    row[3] = turn.horizontal ? "H" : "V";
+    if (!liesOnBoard(turn)) {
+      if (inProgress < 0) inProgress = index;
+      break;
+    }
+    replayTurn(state, index);
+  }
+  if (inProgress < 0) inProgress = index;
+
+  if (inProgress < state.maxTurns && state.turns[inProgress].rack.size() == kRackSize) {
+    searchTurn(state, inProgress);
+  }
+  return inProgress;
+}
+
+bool limitDrawnBlanks(const GameState& state, std::string& best, const Move& bestMove) {
+  const char blank = state.settings.blankChar;
+  LetterCounts remaining = state.pool;
+  for (const char c : best) {
+    if (c != blank && isUpperLetter(c)) --remaining[letterCode(c)];
+  }
+
+  // Only letters the move lays count: a blank already on the board was not drawn.
+  const auto laidHere = [&](size_t position) {
+    const int offset = static_cast<int>(position);
+    const int row = bestMove.horizontal ? bestMove.row : bestMove.row + offset;
+    const int column = bestMove.column - 64 + (bestMove.horizontal ? offset : 0);
+    if (row < 1 || row > kBoardSize || column < 1 || column > kBoardSize) return false;
+    return state.board.at(row, column).empty != 0;
+  };
+
+  bool replaced = false;
+  size_t j = 0;
+  const std::string& word = bestMove.word;
+  for (char& tile : best) {
+    if (tile != blank) continue;
+    while (j < word.size() &&
+           !(isLowerLetter(word[j]) && remaining[letterCode(word[j])] > 0 && laidHere(j))) {
+      ++j;
+    }
+    if (j >= word.size()) break;
+    tile = upperCase(word[j]);
+    --remaining[letterCode(word[j])];
+    ++j;
+    replaced = true;
+  }
+  return replaced;
+}
+
+void drawAndSearch(GameState& state) {
+  clearSquareMoves(state);
+  state.results.clear();
+  state.currentDraw.clear();
+  const int t = recomputeGame(state);
+  if (t < 0 || t >= state.maxTurns) return;
+
+  const Settings& settings = state.settings;
+  std::string best;
+  int32_t bestScore = -1;
+  // At least one pass, whatever the configuration says, so a draw always results.
+  const int passes = std::max(settings.optimisationLoops, 1);
+  state.observer->setWaitCursor(true);
+  for (int pass = 0; pass < passes; ++pass) {
+    const std::string draw = drawRack(state);
+    if (draw.empty()) {
+      state.observer->setWaitCursor(false);
+      return;
+    }
+    searchRack(state, t, draw);
+    if (state.results.empty() || state.results.front().score <= bestScore) continue;
+
+    const int32_t candidate = state.results.front().score;
+    best = draw;
+    bestScore = candidate;
+    if (settings.limitBlanks && limitDrawnBlanks(state, best, state.results.front())) {
+      searchRack(state, t, best);
+      if (!state.results.empty()) bestScore = state.results.front().score;
+    }
+    if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
+  }
+  state.observer->setWaitCursor(false);
+
+  state.currentDraw = displayRack(state, best);
+  state.turns[t].rack = state.currentDraw;
+  state.selectedTurn = t;
+  state.observer->selectTurnRow(t);
+}
+
+}  // namespace kwarrel

@@ -1,0 +1,274 @@
+// Rebuilding a game from its turn table and drawing the next rack: which turns are
+// replayed, what the turn list shows, when a search runs, and the draw passes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dict/word_graph.h"
+#include "game/board_ops.h"
+#include "game/draw.h"
+#include "game/game_state.h"
+#include "game/turn_cycle.h"
+#include "search/square_moves.h"
+
+namespace kwarrel {
+namespace {
+
+class RecordingObserver : public GameObserver {
+ public:
+  void setWaitCursor(bool busy) override { waitCursor.push_back(busy); }
+  void selectTurnRow(int turnIndex) override { selectedRows.push_back(turnIndex); }
+  std::vector<bool> waitCursor;
+  std::vector<int> selectedRows;
+};
+
+class TurnCycleTest : public ::testing::Test {
+ protected:
+  TurnCycleTest() : state(builtInWordGraph()) { state.observer = &observer; }
+
+  void play(int i, const std::string& rack, const std::string& word, int row, int column,
+            bool horizontal) {
+    Turn& turn = state.turns[i];
+    turn.rack = rack;
+    turn.word = word;
+    turn.row = row;
+    turn.column = column;
+    turn.horizontal = horizontal ? 1 : 0;
+  }
+
+  // A result list no search of this game would produce.
+  void markResults() {
+    Move marker;
+    marker.word = "MARKER";
+    marker.score = 999;
+    state.results = {marker};
+  }
+  bool resultsMarked() const {
+    return state.results.size() == 1 && state.results[0].word == "MARKER";
+  }
+
+  RecordingObserver observer;
+  GameState state;
+};
+
+TEST_F(TurnCycleTest, ReplayScoresTheTurnsAndWritesTheTurnList) {
+  play(0, "HUISKAT", "HUIS", 8, 8, true);     // H8 across: H(4) U(4) I(1) S(2), centre x2
+  play(1, "KATERSE", "HUISKAT", 8, 8, true);  // extends HUIS with KAT
+  play(2, "ONTDEKT", "", -1, -1, true);       // drawn, not played
+  const int inProgress = recomputeGame(state);
+
+  EXPECT_EQ(inProgress, 2);
+  EXPECT_EQ(state.turns[0].score, (4 + 4 + 1 + 2) * 2);
+  EXPECT_EQ(state.turns[1].score, 11 + 3 * 2 + 1 + 2);  // K on a double letter
+  EXPECT_EQ(state.totalScore, state.turns[0].score + state.turns[1].score);
+  EXPECT_EQ(state.turnListRows[0], (TurnListRow{"HUISKAT", "HUIS", "H8", "H", "22"}));
+  EXPECT_EQ(state.turnListRows[1][2], "H8");
+  EXPECT_EQ(state.turnListRows[2], (TurnListRow{"ONTDEKT", "", "", "", ""}));
+  EXPECT_EQ(state.currentDraw, "ONTDEKT");
+  EXPECT_EQ(state.displayGrid[7][7].shown, 'H');
+  EXPECT_EQ(state.displayGrid[7][7].turnIndex, 0);
+  EXPECT_EQ(state.displayGrid[7][13].shown, 'T');
+  EXPECT_EQ(state.displayGrid[7][13].turnIndex, 1);
+  EXPECT_EQ(state.pool[letterCode('H')], state.countTable[letterCode('H')] - 1);
+  // The drawn turn was searched.
+  EXPECT_EQ(state.searchedTurn, 2);
+  EXPECT_FALSE(state.results.empty());
+
+  // With the last replayed turn played, nothing is left in progress on the rack.
+  state.turns[2].rack.clear();
+  recomputeGame(state);
+  EXPECT_EQ(state.currentDraw, "");
+}
+
+TEST_F(TurnCycleTest, WordRunningPastTheEdgeEndsTheReplay) {
+  play(0, "HUISKAT", "HUIS", 8, 8, true);
+  play(1, "KATERSE", "KATER", 8, 13, true);  // M8..Q8: past square 15
+  play(2, "ONTDEKT", "KAT", 9, 8, true);
+  for (int i = 1; i <= 2; ++i) state.turnListRows[i][4] = "old";
+  state.turns[1].score = 77;
+  state.turns[2].score = 88;
+  state.turnListRows[2][1] = "oud";
+
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_EQ(state.totalScore, state.turns[0].score);
+  // The stopping turn shows its word, square and direction, not a fresh score.
+  EXPECT_EQ(state.turnListRows[1], (TurnListRow{"KATERSE", "KATER", "M8", "H", "old"}));
+  EXPECT_EQ(state.turns[1].score, 77);
+  // Later turns are not replayed and keep their old texts.
+  EXPECT_EQ(state.turnListRows[2][1], "oud");
+  EXPECT_EQ(state.turns[2].score, 88);
+  EXPECT_EQ(state.displayGrid[8][7].shown, '?');
+  EXPECT_EQ(state.searchedTurn, 1);  // its seven letters are searched
+
+  // A word whose square was never set cannot lie on the board either.
+  play(1, "KATERSE", "KATER", -1, -1, true);
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_EQ(state.totalScore, state.turns[0].score);
+}
+
+TEST_F(TurnCycleTest, OnlyASevenLetterRackIsSearched) {
+  play(0, "HUISKAT", "HUIS", 8, 8, true);
+  state.turns[1].rack = "KATER";
+  markResults();
+  const int before = state.searchedTurn;
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_TRUE(resultsMarked());
+  EXPECT_EQ(state.searchedTurn, before);
+
+  state.turns[1].rack = "KATERSE";
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_FALSE(resultsMarked());
+  EXPECT_FALSE(state.results.empty());
+  EXPECT_EQ(state.searchedTurn, 1);
+}
+
+TEST_F(TurnCycleTest, PlayedWordWithoutRackIsReplayedAndInProgress) {
+  play(0, "", "HUIS", 8, 8, true);
+  play(1, "KATERSE", "", -1, -1, true);
+  EXPECT_EQ(recomputeGame(state), 0);
+  EXPECT_EQ(state.turns[0].score, 22);
+  EXPECT_EQ(state.displayGrid[7][8].shown, 'U');
+  EXPECT_EQ(state.currentDraw, "KATERSE");
+}
+
+TEST_F(TurnCycleTest, FullTableIsNotSearched) {
+  state.maxTurns = kMinMaxTurns;
+  // The same word over and over lays no new tile after the first time.
+  for (int i = 0; i < state.maxTurns; ++i) play(i, "HUISKAT", "HUIS", 8, 8, true);
+  markResults();
+  EXPECT_EQ(recomputeGame(state), state.maxTurns);
+  EXPECT_TRUE(resultsMarked());
+  EXPECT_EQ(state.currentDraw, "");
+}
+
+TEST_F(TurnCycleTest, DrawAndSearchChangesNothingWhenThePoolAllowsNoDraw) {
+  play(0, "HUISKAT", "HUIS", 8, 8, true);
+  state.countTable.fill(0);
+  state.countTable[letterCode('H')] = 1;
+  state.countTable[letterCode('U')] = 1;
+  state.countTable[letterCode('I')] = 1;
+  state.countTable[letterCode('S')] = 1;
+  state.countTable[letterCode('E')] = 5;  // after HUIS: five vowels only
+  drawAndSearch(state);
+  EXPECT_EQ(state.turns[1].rack, "");
+  EXPECT_EQ(state.currentDraw, "");
+  EXPECT_TRUE(observer.selectedRows.empty());
+  EXPECT_EQ(observer.waitCursor, (std::vector<bool>{true, false}));
+
+  state.countTable.fill(0);  // an empty pool
+  drawAndSearch(state);
+  EXPECT_EQ(state.turns[1].rack, "");
+  EXPECT_TRUE(observer.selectedRows.empty());
+}
+
+TEST_F(TurnCycleTest, DrawAndSearchStoresTheDrawAndItsSearch) {
+  state.random.seed(7);
+  state.settings.alphabeticalDraw = 1;
+  drawAndSearch(state);
+  const std::string rack = state.turns[0].rack;
+  ASSERT_EQ(rack.size(), 7u);
+  EXPECT_EQ(state.currentDraw, rack);
+  EXPECT_EQ(displayRack(state, rack), rack);  // stored in alphabetical order
+  EXPECT_EQ(state.searchedTurn, 0);
+  EXPECT_EQ(observer.selectedRows, (std::vector<int>{0}));
+  EXPECT_EQ(observer.waitCursor, (std::vector<bool>{true, false}));
+
+  // A full table draws nothing.
+  state.maxTurns = kMinMaxTurns;
+  for (int i = 0; i < state.maxTurns; ++i) play(i, "HUISKAT", "HUIS", 8, 8, true);
+  drawAndSearch(state);
+  EXPECT_EQ(observer.selectedRows.size(), 1u);
+}
+
+TEST_F(TurnCycleTest, MorePassesKeepTheRicherDraw) {
+  play(0, "HUISKAT", "HUIS", 8, 8, true);
+  GameState single(builtInWordGraph());
+  single.turns = state.turns;
+  single.random.seed(3);
+  drawAndSearch(single);
+  const int singleBest = single.results.empty() ? 0 : single.results.front().score;
+
+  state.random.seed(3);  // the first pass draws the same rack
+  state.settings.optimisationLoops = 20;
+  drawAndSearch(state);
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+  ASSERT_FALSE(state.results.empty());
+  EXPECT_GE(state.results.front().score, singleBest);
+}
+
+TEST_F(TurnCycleTest, StopAtFirstBonzelEndsThePasses) {
+  // The bag holds exactly HUISKAT: every pass draws it whole with seven random numbers,
+  // and its best first move lays all seven.
+  state.countTable.fill(0);
+  for (const char c : std::string("HUISKAT")) ++state.countTable[letterCode(c)];
+  state.settings.optimisationLoops = 5;
+  const uint32_t seed = state.random.state();
+
+  state.settings.stopAtFirstBonzel = true;
+  drawAndSearch(state);
+  CRandom onePass(seed);
+  for (int i = 0; i < 7; ++i) onePass.next();
+  EXPECT_EQ(state.random.state(), onePass.state());
+  EXPECT_NE(state.bonusFlag, 0);
+
+  state.turns[0].rack.clear();
+  state.random.seed(seed);
+  state.settings.stopAtFirstBonzel = false;
+  drawAndSearch(state);
+  CRandom fivePasses(seed);
+  for (int i = 0; i < 35; ++i) fivePasses.next();
+  EXPECT_EQ(state.random.state(), fivePasses.state());
+}
+
+TEST_F(TurnCycleTest, BlankLimitingSwapsUsedBlanksForLettersInTheBag) {
+  state.settings.blankChar = '*';
+  recomputeGame(state);
+  Move move;
+  move.word = "hUiS";
+  move.row = 8;
+  move.column = 'H';
+  move.horizontal = 1;
+
+  std::string best = "*U*SKAT";
+  EXPECT_TRUE(limitDrawnBlanks(state, best, move));
+  EXPECT_EQ(best, "HUISKAT");
+
+  // No H left in the bag: the h stays a blank letter, so the first drawn blank
+  // becomes the I and the second finds nothing more.
+  state.pool[letterCode('H')] = 0;
+  best = "*U*SKAT";
+  EXPECT_TRUE(limitDrawnBlanks(state, best, move));
+  EXPECT_EQ(best, "IU*SKAT");
+
+  // A move without blank letters replaces nothing.
+  move.word = "HUIS";
+  best = "*U*SKAT";
+  EXPECT_FALSE(limitDrawnBlanks(state, best, move));
+  EXPECT_EQ(best, "*U*SKAT");
+}
+
+TEST_F(TurnCycleTest, BlankLimitingIgnoresBlanksAlreadyOnTheBoard) {
+  state.settings.blankChar = '*';
+  state.countTable[letterCode('S')] = 0;  // so the S of HUIs stays a blank on K8
+  play(0, "HUIKA**", "HUIs", 8, 8, true);
+  recomputeGame(state);
+  ASSERT_EQ(state.displayGrid[7][10].shown, 's');
+  state.pool[letterCode('S')] = 3;  // as if S tiles were still in the bag
+
+  // HUIsKAT across: only K, A and T are new.
+  Move move;
+  move.word = "HUIskaT";
+  move.row = 8;
+  move.column = 'H';
+  move.horizontal = 1;
+  std::string best = "*T*EEEE";
+  EXPECT_TRUE(limitDrawnBlanks(state, best, move));
+  // The board's blank s is passed over: the drawn blanks were the k and the a.
+  EXPECT_EQ(best, "KTAEEEE");
+}
+
+}  // namespace
+}  // namespace kwarrel
