@@ -1,0 +1,20 @@
+// The game text file: one line per turn with the draw, the word and its square.
+#pragma once
+
+#include <string>
+
+#include "game/game_state.h"
+
+namespace kwarrel {
+
+// Reads the game file into the turn table and recomputes the game. Returns 0, or
+// the error number when the file cannot be opened or read; then nothing changes.
+int loadGameFile(GameState& state, const std::string& path);
+
+// One turn as the file holds it, without line feed: the rack in 10 columns; for a
+// word of 1..15 letters also the word in 16, the square (horizontal: row then
+// column letter, vertical: column letter then row, 3 + 3 columns), the score and
+// the running total. `runningTotal` gains the turn's score when the word is written.
+std::string formatTurnLine(const Turn& turn, int& runningTotal);
+
+}  // namespace kwarrel

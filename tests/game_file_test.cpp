@@ -1,0 +1,195 @@
+// Loading game text files in both line formats, where reading stops, and the
+// turn line as the listing writes it.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "dict/word_graph.h"
+#include "files/game_file.h"
+#include "game/game_state.h"
+
+namespace kwarrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GameFileTest : public ::testing::Test {
+ protected:
+  GameFileTest() : state(builtInWordGraph()) {}
+
+  void SetUp() override {
+    folder = fs::current_path() /
+             ("game_file_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  // Writes `text` byte for byte and loads it; returns the load's result.
+  int load(const std::string& text) {
+    const fs::path path = folder / "spel.txt";
+    std::ofstream(path, std::ios::binary) << text;
+    return loadGameFile(state, path.string());
+  }
+
+  // The number of turns that got a rack.
+  int turnsRead() const {
+    int count = 0;
+    while (count < state.maxTurns && !state.turns[count].rack.empty()) ++count;
+    return count;
+  }
+
+  void expectTurn(int i, const std::string& rack, const std::string& word, int row, int column,
+                  bool horizontal) {
+    const Turn& turn = state.turns[i];
+    EXPECT_EQ(turn.rack, rack) << "turn " << i;
+    EXPECT_EQ(turn.word, word) << "turn " << i;
+    EXPECT_EQ(turn.row, row) << "turn " << i;
+    EXPECT_EQ(turn.column, column) << "turn " << i;
+    EXPECT_EQ(turn.horizontal, horizontal ? 1 : 0) << "turn " << i;
+  }
+
+  fs::path folder;
+  GameState state;
+};
+
+TEST_F(GameFileTest, BothFormatsLoadToTheSameTurn) {
+  ASSERT_EQ(load("IDNXAET TAXIEND 8 B\nKWEEZBJ BEZWIJKE E 4\n"), 0);
+  expectTurn(0, "IDNXAET", "TAXIEND", 8, 2, true);
+  expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
+
+  ASSERT_EQ(load("IDNXAET B8 H TAXIEND\nKWEEZBJ\tE4\tV\tBEZWIJKE   31 -  40\n"), 0);
+  expectTurn(0, "IDNXAET", "TAXIEND", 8, 2, true);
+  expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
+
+  // A two-digit row; Windows line ends.
+  ASSERT_EQ(load("IDNXAET B12 H TAXIEND\r\nKWEEZBJ BEZWIJKE E 11\r\n"), 0);
+  expectTurn(0, "IDNXAET", "TAXIEND", 12, 2, true);
+  expectTurn(1, "KWEEZBJ", "BEZWIJKE", 11, 5, false);
+  EXPECT_EQ(turnsRead(), 2);
+}
+
+TEST_F(GameFileTest, RackIsNormalisedAndWordKeepsItsCase) {
+  state.settings.blankChar = '*';
+  ASSERT_EQ(load("ABCDEF+ ALFaBET 8 H\nabcdefg\n"), 0);
+  EXPECT_EQ(state.turns[0].rack, "ABCDEF*");
+  EXPECT_EQ(state.turns[0].word, "ALFaBET");
+  EXPECT_EQ(state.turns[1].rack, "ABCDEFG");
+
+  state.settings.alphabeticalDraw = 1;
+  ASSERT_EQ(load("Z+BAQE*\n"), 0);
+  EXPECT_EQ(state.turns[0].rack, "ABEQZ**");
+}
+
+TEST_F(GameFileTest, PlacementNeedsAColumnLetterAndARowOnTheBoard) {
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\n"          // across
+                 "KATERSE KATER H 16\n"        // row off the board
+                 "KATERSE KATER 0 H\n"         // row 0
+                 "KATERSE KATER 8 h\n"         // lower-case column letter
+                 "KATERSE KATER P 3\n"         // column P does not exist
+                 "KATERSE KATER H x\n"         // no digits: row 0
+                 "KATERSE KATER 99999999999999999999 H\n"
+                 "KATERSE KATER\n"             // rack and word only: no word
+                 "KATERSE\n"),
+            0);
+  expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
+  for (int i = 1; i <= 6; ++i) expectTurn(i, "KATERSE", "KATER", 1, 1, true);
+  expectTurn(7, "KATERSE", "", 1, 1, true);
+  expectTurn(8, "KATERSE", "", 1, 1, true);
+  EXPECT_EQ(turnsRead(), 9);
+}
+
+TEST_F(GameFileTest, ReadingStopsAtAnEmptyLineOrABadRack) {
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\n\nKATERSE KATER 9 H\n"), 0);
+  EXPECT_EQ(turnsRead(), 1);
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\n \t \nKATERSE KATER 9 H\n"), 0);
+  EXPECT_EQ(turnsRead(), 1);
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\nKATERS KATER 9 H\nKATERSE KATER 9 H\n"), 0);
+  EXPECT_EQ(turnsRead(), 1);
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\nKATERSEN KATER 9 H\nKATERSE KATER 9 H\n"), 0);
+  EXPECT_EQ(turnsRead(), 1);
+  // The turns read are recomputed.
+  EXPECT_EQ(state.turns[0].score, 22);
+  EXPECT_EQ(state.totalScore, 22);
+
+  // Lines past the last turn are not read.
+  state.maxTurns = kMinMaxTurns;
+  std::string text;
+  for (int i = 0; i < 15; ++i) text += "KATERSE\n";
+  ASSERT_EQ(load(text), 0);
+  EXPECT_EQ(turnsRead(), kMinMaxTurns);
+  EXPECT_TRUE(state.turns[kMinMaxTurns].rack.empty());
+}
+
+TEST_F(GameFileTest, LongLinesAndTokensAreReadWhole) {
+  // A line far longer than any the program writes, its tail still part of it.
+  const std::string padding(5000, ' ');
+  const std::string longWord(3000, 'A');
+  ASSERT_EQ(load("HUISKAT HUIS 8 H" + padding + "KATERSE KATER 9 H\n" +
+                 "KATERSE " + longWord + " 9 H\n" + "ONTDEKT KAT 9 H\n" +
+                 std::string(100000, 'K') + " KAT 9 H\n" + "ONTDEKT KAT 9 H\n"),
+            0);
+  EXPECT_EQ(turnsRead(), 3);
+  expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
+  EXPECT_EQ(state.turns[1].word, longWord);  // kept, but never a played word
+  expectTurn(2, "ONTDEKT", "KAT", 9, 8, true);
+  EXPECT_EQ(state.turnListRows[1][1], "");
+
+  // The last line may lack its line feed; a zero byte ends a line.
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\nKATERSE" + std::string(1, '\0') + "KATER 9 H\nONTDEKT"), 0);
+  EXPECT_EQ(turnsRead(), 3);
+  expectTurn(1, "KATERSE", "", 1, 1, true);
+  EXPECT_EQ(state.turns[2].rack, "ONTDEKT");
+}
+
+TEST_F(GameFileTest, UnreadableFileChangesNothing) {
+  ASSERT_EQ(load("HUISKAT HUIS 8 H\n"), 0);
+  EXPECT_EQ(loadGameFile(state, (folder / "bestaat-niet.txt").string()), ENOENT);
+  EXPECT_NE(loadGameFile(state, folder.string()), 0);  // a folder
+  expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
+  EXPECT_EQ(state.totalScore, 22);
+}
+
+TEST_F(GameFileTest, TurnLineIsWrittenAsLaidDownAndReadsBack) {
+  Turn across;
+  across.rack = "IDNXAET";
+  across.word = "TAXIEND";
+  across.row = 8;
+  across.column = 2;
+  across.horizontal = 1;
+  across.score = 31;
+  Turn down = across;
+  down.rack = "KWEEZBJ";
+  down.word = "BEZWIJKE";
+  down.row = 4;
+  down.column = 5;
+  down.horizontal = 0;
+  down.score = 120;
+  Turn drawnOnly;
+  drawnOnly.rack = "ONTDEKT";
+  Turn tooLong = drawnOnly;
+  tooLong.word = std::string(16, 'E');
+  tooLong.score = 5;
+
+  int total = 0;
+  const std::string first = formatTurnLine(across, total);
+  EXPECT_EQ(first, "IDNXAET   " "TAXIEND         " "8  B  " "   31 -    31");
+  const std::string second = formatTurnLine(down, total);
+  EXPECT_EQ(second, "KWEEZBJ   " "BEZWIJKE        " "E  4  " "  120 -   151");
+  EXPECT_EQ(formatTurnLine(drawnOnly, total), "ONTDEKT   ");
+  EXPECT_EQ(formatTurnLine(tooLong, total), "ONTDEKT   ");
+  EXPECT_EQ(total, 151);
+
+  ASSERT_EQ(load(first + "\n" + second + "\nONTDEKT   \n\n A  B \n"), 0);
+  expectTurn(0, "IDNXAET", "TAXIEND", 8, 2, true);
+  expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
+  expectTurn(2, "ONTDEKT", "", 1, 1, true);
+  EXPECT_EQ(turnsRead(), 3);  // the empty line before the board picture ends the turns
+}
+
+}  // namespace
+}  // namespace kwarrel
