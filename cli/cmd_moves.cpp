@@ -1,12 +1,34 @@
+// kwarrel-cli moves GAME [--rack LETTERS] [--beste]: the result list of the turn in
+// progress, one line per move as the candidate list shows it.
 #include <cstdio>
+#include <string>
 
 #include "cli/cli.h"
+#include "cli/game_loading.h"
+#include "search/candidates.h"
 
 namespace kwarrel::cli {
+namespace {
 
-int runMoves(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
+const char* const kMovesUsage = "Gebruik: kwarrel-cli moves SPEL [--rack LETTERS] [--beste]\n";
+
+int movesUsage() {
+  std::fputs(kMovesUsage, stderr);
   return kExitUsage;
+}
+
+}  // namespace
+
+int runMoves(int argc, char** argv) {
+  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"}, {"rack"});
+  if (!parsed || parsed->positional.size() != 1) return movesUsage();
+
+  GameState state(builtInWordGraph());
+  if (!loadGameForSearch(state, parsed->positional[0], parsed->value("rack"))) return kExitRejected;
+  for (const std::string& line : candidateLines(state.results, state.bestOnly || parsed->has("beste"))) {
+    std::printf("%s\n", line.c_str());
+  }
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli

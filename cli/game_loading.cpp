@@ -1,0 +1,33 @@
+#include "cli/game_loading.h"
+
+#include <cstdio>
+
+#include "cli/cli.h"
+#include "files/game_file.h"
+#include "game/draw.h"
+#include "game/turn_cycle.h"
+#include "search/square_moves.h"
+
+namespace kwarrel::cli {
+
+bool loadGameForSearch(GameState& state, const std::string& path,
+                       const std::optional<std::string>& rack) {
+  prepareGame(state);
+  if (loadGameFile(state, path) != 0) {
+    std::fprintf(stderr, "Kan bestand %s niet lezen\n", path.c_str());
+    return false;
+  }
+  if (!rack) return true;
+  // Loading searched the turn in progress already; recomputing again tells which it is.
+  clearSquareMoves(state);
+  state.results.clear();
+  const int inProgress = recomputeGame(state);
+  if (inProgress < 0 || inProgress >= state.maxTurns) return true;
+  state.turns[inProgress].rack = normaliseDraw(state, *rack);
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+  return true;
+}
+
+}  // namespace kwarrel::cli

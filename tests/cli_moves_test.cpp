@@ -1,0 +1,148 @@
+// kwarrel-cli moves and square, end to end on a small game file.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dict/word_graph.h"
+#include "files/game_file.h"
+#include "game/draw.h"
+#include "game/game_state.h"
+#include "game/turn_cycle.h"
+#include "search/candidates.h"
+#include "search/square_moves.h"
+
+namespace kwarrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+  std::string output;
+  int exitCode = -1;
+};
+
+class CliMoves : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
+    folder = fs::current_path() /
+             ("cli_moves_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    // HUIS across from H8, then a drawn rack waiting for its move.
+    std::ofstream(folder / "spel.txt", std::ios::binary) << "HUISKAT HUIS 8 H\nKATERSE\n";
+  }
+  void TearDown() override {
+    if (!folder.empty()) fs::remove_all(folder);
+  }
+
+  // Runs `kwarrel-cli ARGS` in the test's folder; stdout is read, stderr dropped.
+  RunResult run(const std::string& args) {
+    RunResult result;
+    const std::string command = "cd \"" + folder.string() + "\" && \"" +
+                                std::getenv("KWARREL_CLI") + "\" " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[256];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
+    const int status = pclose(pipe);
+    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    return result;
+  }
+
+  // The same game in this process, with an optional typed rack for turn 2.
+  std::string expectedMoves(const std::string& rack, bool bestOnly) {
+    GameState state(builtInWordGraph());
+    EXPECT_EQ(loadGameFile(state, (folder / "spel.txt").string()), 0);
+    if (!rack.empty()) {
+      state.turns[1].rack = normaliseDraw(state, rack);
+      clearSquareMoves(state);
+      state.results.clear();
+      recomputeGame(state);
+    }
+    std::string text;
+    for (const std::string& line : candidateLines(state.results, bestOnly)) text += line + "\n";
+    return text;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(CliMoves, MovesListsTheSearchOfTheTurnInProgress) {
+  const RunResult all = run("moves spel.txt");
+  EXPECT_EQ(all.exitCode, 0);
+  EXPECT_FALSE(all.output.empty());
+  EXPECT_EQ(all.output, expectedMoves("", false));
+  EXPECT_NE(all.output.find(" ********\n"), std::string::npos);
+
+  // Options may stand anywhere; the typed rack is normalised.
+  const RunResult best = run("moves --beste spel.txt --rack ontd+kt");
+  EXPECT_EQ(best.exitCode, 0);
+  EXPECT_EQ(best.output, expectedMoves("ONTD*KT", true));
+  EXPECT_NE(best.output, all.output);
+}
+
+TEST_F(CliMoves, MovesPrintsNothingWithoutASearch) {
+  std::ofstream(folder / "kort.txt", std::ios::binary) << "HUISKAT HUIS 8 H\n";
+  const RunResult result = run("moves kort.txt");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output, "");
+  EXPECT_EQ(run("moves spel.txt --rack KATER").output, "");  // not seven letters
+}
+
+TEST_F(CliMoves, MovesRefusesBadUseAndUnreadableFiles) {
+  EXPECT_EQ(run("moves").exitCode, 2);
+  EXPECT_EQ(run("moves spel.txt extra").exitCode, 2);
+  EXPECT_EQ(run("moves spel.txt --rack").exitCode, 2);
+  EXPECT_EQ(run("moves spel.txt --onbekend").exitCode, 2);
+  const RunResult missing = run("moves bestaat-niet.txt");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.output, "");
+}
+
+TEST_F(CliMoves, SquareListsThePossibilitiesOfOneSquare) {
+  GameState state(builtInWordGraph());
+  ASSERT_EQ(loadGameFile(state, (folder / "spel.txt").string()), 0);
+  // A square where some move of KATERSE starts.
+  const Move& first = state.results.front();
+  const int row0 = first.row - 1;
+  const int column0 = first.column - 'A';
+  const auto possibilities = squarePossibilities(state, row0, column0);
+  ASSERT_TRUE(possibilities.has_value());
+  std::string expected = possibilities->title + "\nHorizontaal\n";
+  for (const std::string& line : possibilities->horizontal) expected += line + "\n";
+  expected += "Vertikaal\n";
+  for (const std::string& line : possibilities->vertical) expected += line + "\n";
+
+  const std::string square =
+      std::string(1, static_cast<char>(first.column)) + std::to_string(first.row);
+  const RunResult result = run("square spel.txt " + square);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output, expected);
+  EXPECT_EQ(result.output.rfind("Mogelijkheden op ", 0), 0u);
+
+  // A square where no move starts prints nothing.
+  const RunResult empty = run("square spel.txt A1");
+  EXPECT_EQ(empty.exitCode, 0);
+  EXPECT_EQ(empty.output, "");
+}
+
+TEST_F(CliMoves, SquareRefusesBadSquares) {
+  for (const char* square : {"P8", "H0", "H16", "8H", "H", "H8x", "", "H-1"}) {
+    EXPECT_EQ(run(std::string("square spel.txt \"") + square + "\"").exitCode, 2) << square;
+  }
+  EXPECT_EQ(run("square spel.txt").exitCode, 2);
+  EXPECT_EQ(run("square bestaat-niet.txt H8").exitCode, 1);
+}
+
+}  // namespace
+}  // namespace kwarrel
