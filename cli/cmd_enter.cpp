@@ -1,12 +1,129 @@
+// kwarrel-cli enter GAME TURN RACK SQUARE DIRECTION WORD [--skip-wordlist | --skip-all]
+// [-o OUT]: the turn entry without a window. The entry is checked as the dialog
+// checks it; an accepted entry is stored, the game recomputed and saved in the
+// form the ending of OUT (or GAME) selects. Refusals print one Dutch line on stdout.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
+#include "files/game_file.h"
+#include "files/save.h"
+#include "game/turn_cycle.h"
+#include "game/turn_entry.h"
+#include "search/square_moves.h"
 
 namespace kwarrel::cli {
+namespace {
 
-int runEnter(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
+const char* const kEnterUsage =
+    "Gebruik: kwarrel-cli enter SPEL BEURT TREKKING VAKJE RICHTING WOORD\n"
+    "                           [--skip-wordlist | --skip-all] [-o UIT]\n"
+    "  BEURT     1 .. aantal beurten\n"
+    "  TREKKING  7 letters ('+' of '*' = blanco), of \"\" voor geen trekking\n"
+    "  VAKJE     kolomletter en rijnummer, bv. H8\n"
+    "  RICHTING  H (horizontaal) of V (vertikaal)\n"
+    "  WOORD     het hele woord; kleine letter = blanco\n"
+    "Zonder -o wordt SPEL zelf overschreven.\n";
+
+int usage(const char* problem = nullptr) {
+  if (problem != nullptr) std::fprintf(stderr, "%s\n", problem);
+  std::fputs(kEnterUsage, stderr);
   return kExitUsage;
+}
+
+// Digits only; large values stay large without overflowing.
+bool parseNumber(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 9) return false;
+  value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return true;
+}
+
+// A square as a column letter and a row number ("H8", "h8"). A letter past O or a
+// row past 15 is still a square; the entry refuses it as off the board.
+bool parseSquare(const std::string& text, int& row0, int& column0) {
+  if (text.size() < 2) return false;
+  const char letter = upperCase(text[0]);
+  if (!isUpperLetter(letter)) return false;
+  int row = 0;
+  if (!parseNumber(text.substr(1), row)) return false;
+  column0 = letter - 'A';
+  row0 = row - 1;
+  return true;
+}
+
+bool parseDirection(const std::string& text, bool& horizontal) {
+  if (text == "H" || text == "h") {
+    horizontal = true;
+    return true;
+  }
+  if (text == "V" || text == "v") {
+    horizontal = false;
+    return true;
+  }
+  return false;
+}
+
+// "-o" is the one single-dash option; it is read as "--out".
+std::vector<char*> withLongOptions(int argc, char** argv, std::string& outOption) {
+  outOption = "--out";
+  std::vector<char*> arguments(argv, argv + argc);
+  for (char*& argument : arguments) {
+    if (std::string(argument) == "-o") argument = outOption.data();
+  }
+  return arguments;
+}
+
+}  // namespace
+
+int runEnter(int argc, char** argv) {
+  std::string outOption;
+  std::vector<char*> arguments = withLongOptions(argc, argv, outOption);
+  const std::optional<Arguments> parsed =
+      parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"}, {"out"});
+  if (!parsed) return usage();
+  if (parsed->positional.size() != 6) return usage();
+  if (parsed->has("skip-wordlist") && parsed->has("skip-all")) {
+    return usage("Kies --skip-wordlist of --skip-all, niet allebei");
+  }
+  const std::vector<std::string>& positional = parsed->positional;
+  const std::string& gamePath = positional[0];
+  int turnNumber = 0;
+  if (!parseNumber(positional[1], turnNumber)) return usage("Ongeldig beurtnummer");
+  int row0 = 0;
+  int column0 = 0;
+  if (!parseSquare(positional[3], row0, column0)) return usage("Ongeldig vakje");
+  bool horizontal = true;
+  if (!parseDirection(positional[4], horizontal)) return usage("Richting moet H of V zijn");
+  const EntryCheck check = parsed->has("skip-all")        ? EntryCheck::SkipAll
+                           : parsed->has("skip-wordlist") ? EntryCheck::SkipWordList
+                                                          : EntryCheck::Full;
+  const std::string outPath = parsed->value("out").value_or(gamePath);
+
+  GameState state(builtInWordGraph());
+  prepareGame(state);
+  if (loadGameFile(state, gamePath) != 0) {
+    std::printf("Kan bestand %s niet lezen\n", gamePath.c_str());
+    return kExitRejected;
+  }
+  const std::string message = enterTurn(state, turnNumber - 1, positional[2], row0, column0,
+                                        horizontal, positional[5], check);
+  if (!message.empty()) {
+    std::printf("%s\n", message.c_str());
+    return kExitRejected;
+  }
+  clearSquareMoves(state);
+  state.results.clear();
+  recomputeGame(state);
+  if (!saveGame(state, outPath)) {
+    std::printf("Kan bestand %s niet schrijven\n", outPath.c_str());
+    return kExitRejected;
+  }
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli

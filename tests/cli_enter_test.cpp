@@ -1,0 +1,130 @@
+// kwarrel-cli enter, end to end: an accepted turn lands in the saved file, a
+// refused one prints its Dutch message and writes nothing.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+  std::string output;
+  int exitCode = -1;
+};
+
+class CliEnter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
+    folder = fs::current_path() /
+             ("cli_enter_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    // HUIS across from H8.
+    write("game.txt", "HUISKAT HUIS 8 H\n");
+  }
+  void TearDown() override {
+    if (!folder.empty()) fs::remove_all(folder);
+  }
+
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(folder / name, std::ios::binary) << text;
+  }
+  std::string read(const std::string& name) {
+    std::ifstream in(folder / name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  bool exists(const std::string& name) { return fs::exists(folder / name); }
+
+  // Runs `kwarrel-cli enter ARGS` in the test's folder; stdout is read, stderr dropped.
+  RunResult enter(const std::string& args) {
+    RunResult result;
+    const std::string command = "cd \"" + folder.string() + "\" && \"" +
+                                std::getenv("KWARREL_CLI") + "\" enter " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[256];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
+    const int status = pclose(pipe);
+    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    return result;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(CliEnter, AcceptedTurnIsSaved) {
+  const std::string game = read("game.txt");
+  const RunResult run = enter("game.txt 2 enkater H8 V HE -o out.txt");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(run.output, "");
+  const std::string out = read("out.txt");
+  EXPECT_NE(out.find("HUISKAT   HUIS            8  H  "), std::string::npos) << out;
+  EXPECT_NE(out.find("ENKATER   HE              H  8  "), std::string::npos) << out;
+  EXPECT_EQ(read("game.txt"), game);
+
+  // Without -o the game file itself takes the new turn; options go anywhere.
+  EXPECT_EQ(enter("--skip-wordlist game.txt 2 ENKATER H9 H EN").exitCode, 0);
+  EXPECT_NE(read("game.txt").find("ENKATER   EN              9  H  "), std::string::npos);
+
+  // The ending of the output selects the form.
+  EXPECT_EQ(enter("game.txt 3 TEENKAR K8 V STEEN --out board.html").exitCode, 0);
+  EXPECT_NE(read("board.html").find("<HTML>"), std::string::npos);
+}
+
+TEST_F(CliEnter, RefusedTurnPrintsTheMessageAndWritesNothing) {
+  const std::string game = read("game.txt");
+  RunResult run = enter("game.txt 2 ENKATER H9 H EN -o out.txt");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kruisend woord UN werd niet gevonden in de woordenlijst\n");
+  run = enter("game.txt 2 ENKATE H9 H EN");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Er moeten steeds 7 letters getrokken worden\n");
+  run = enter("game.txt 2 ENKATER P8 H EN");
+  EXPECT_EQ(run.output, "Woord valt buiten bord\n");
+  run = enter("game.txt 0 ENKATER H9 H EN");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Beurt 0 bestaat niet\n");
+  EXPECT_FALSE(exists("out.txt"));
+  EXPECT_EQ(read("game.txt"), game);
+
+  // Skipping every check stores a word that runs off the board.
+  EXPECT_EQ(enter("game.txt 2 ENKATER N8 H QQQQ -o out.txt --skip-all").exitCode, 0);
+  EXPECT_NE(read("out.txt").find("ENKATER   QQQQ"), std::string::npos);
+}
+
+TEST_F(CliEnter, UnreadableOrUnwritableFiles) {
+  RunResult run = enter("missing.txt 2 ENKATER H8 V HE -o out.txt");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan bestand missing.txt niet lezen\n");
+  EXPECT_FALSE(exists("out.txt"));
+  run = enter("game.txt 2 ENKATER H8 V HE -o no/such/folder/out.txt");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan bestand no/such/folder/out.txt niet schrijven\n");
+}
+
+TEST_F(CliEnter, UsageErrors) {
+  const std::string game = read("game.txt");
+  for (const std::string args :
+       {"game.txt 2 ENKATER H8 V", "game.txt 2 ENKATER H8 V HE extra", "game.txt X ENKATER H8 V HE",
+        "game.txt 2 ENKATER 8H V HE", "game.txt 2 ENKATER H V HE", "game.txt 2 ENKATER H8 D HE",
+        "game.txt 2 ENKATER H8 V HE --skip-all --skip-wordlist", "game.txt 2 ENKATER H8 V HE --fast",
+        "game.txt 2 ENKATER H8 V HE -o"}) {
+    const RunResult run = enter(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_EQ(run.output, "") << args;
+  }
+  EXPECT_EQ(read("game.txt"), game);
+}
+
+}  // namespace
