@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/cli.h"
+#include "files/config_file.h"
 
 namespace kwarrel::cli {
 
@@ -39,8 +40,9 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
   return arguments;
 }
 
-void prepareGame(GameState& /*state*/) {
-  // The configuration file of the current directory is read here once its reader exists.
+void prepareGame(GameState& state) {
+  // As the program starts: the settings of the current folder, when there are any.
+  loadSettings(state);
 }
 
 }  // namespace kwarrel::cli
