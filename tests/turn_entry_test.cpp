@@ -6,6 +6,7 @@
 
 #include "dict/word_graph.h"
 #include "game/game_state.h"
+#include "game/turn_cycle.h"
 #include "game/turn_entry.h"
 
 namespace kwarrel {
@@ -99,6 +100,9 @@ TEST_F(TurnEntryTest, SkipModes) {
   EXPECT_EQ(state.turns[2].word, "QQQQ");
   EXPECT_EQ(state.turns[2].column, 14);
   EXPECT_EQ(state.turns[2].row, 8);
+  // The replay then stops at that turn: it becomes the turn in progress.
+  EXPECT_EQ(recomputeGame(state), 2);
+  EXPECT_EQ(state.totalScore, state.turns[0].score + state.turns[1].score);
 }
 
 TEST_F(TurnEntryTest, SquaresAndLengthsOutsideTheBoardAreRefused) {
