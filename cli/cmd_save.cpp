@@ -1,12 +1,34 @@
+// kwarrel-cli save GAME OUT: loads a game file and saves it in the form the ending
+// of OUT selects (.txt listing, .max listing with maxima, .html page, .htm pages).
 #include <cstdio>
+#include <memory>
 
 #include "cli/cli.h"
+#include "files/game_file.h"
+#include "files/save.h"
 
 namespace kwarrel::cli {
 
-int runSave(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
-  return kExitUsage;
+int runSave(int argc, char** argv) {
+  const auto arguments = parseArguments(argc, argv, 2, {}, {});
+  if (!arguments || arguments->positional.size() != 2) {
+    std::fputs("Gebruik: kwarrel-cli save SPEL UIT\n", stderr);
+    return kExitUsage;
+  }
+  const std::string& gamePath = arguments->positional[0];
+  const std::string& outPath = arguments->positional[1];
+
+  auto state = std::make_unique<GameState>(builtInWordGraph());
+  prepareGame(*state);
+  if (loadGameFile(*state, gamePath) != 0) {
+    std::fprintf(stderr, "Kan %s niet inladen\n", gamePath.c_str());
+    return kExitRejected;
+  }
+  if (!saveGame(*state, outPath)) {
+    std::fprintf(stderr, "Kan %s niet bewaren\n", outPath.c_str());
+    return kExitRejected;
+  }
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli

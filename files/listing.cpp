@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/atomic_file.h"
+#include "files/game_file.h"
 #include "files/html_text.h"
 #include "game/turn_cycle.h"
 #include "search/square_moves.h"
@@ -11,28 +12,6 @@
 namespace kwarrel {
 
 namespace {
-
-void appendPadded(std::string& out, std::string_view text, size_t width) {
-  out += text;
-  if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-// A turn line as the game file reads it back: rack, word, square, score, total.
-std::string formatTurnLine(const Turn& turn, int& runningTotal) {
-  std::string line;
-  appendPadded(line, turn.rack, 10);
-  if (turn.word.empty() || turn.word.size() > kMaxWordLength) return line;
-  appendPadded(line, turn.word, 16);
-  const char columnLetter = static_cast<char>(turn.column + 64);
-  if (turn.horizontal) {
-    appendFormat(line, "%-3d%-3c", turn.row, columnLetter);
-  } else {
-    appendFormat(line, "%-3c%-3d", columnLetter, turn.row);
-  }
-  runningTotal += turn.score;
-  appendFormat(line, "%5d - %5d", turn.score, runningTotal);
-  return line;
-}
 
 // Searches the turn on the board of the turns before it (its own word and the
 // later ones are out of the table) and writes the maximum and the moves reaching it.
