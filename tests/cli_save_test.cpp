@@ -1,0 +1,130 @@
+// Saving: the form chosen by the file ending, and `kwarrel-cli save GAME OUT` with
+// its exit codes and messages.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "files/save.h"
+#include "report_games.h"
+
+namespace kwarrel {
+namespace {
+
+using report_games::readFile;
+using report_games::ScratchFolder;
+
+TEST(SaveForm, EndingChoosesTheForm) {
+  EXPECT_EQ(saveFormFor("spel.html"), SaveForm::BoardPage);
+  EXPECT_EQ(saveFormFor("map/SPEL.HTML"), SaveForm::BoardPage);
+  EXPECT_EQ(saveFormFor("a.HtMl"), SaveForm::BoardPage);
+  EXPECT_EQ(saveFormFor("spel.htm"), SaveForm::TurnPages);
+  EXPECT_EQ(saveFormFor("x.HTM"), SaveForm::TurnPages);
+  EXPECT_EQ(saveFormFor("spel.max"), SaveForm::MaxListing);
+  EXPECT_EQ(saveFormFor("spel.MAX"), SaveForm::MaxListing);
+  EXPECT_EQ(saveFormFor("spel.txt"), SaveForm::Listing);
+  EXPECT_EQ(saveFormFor("spel.asc"), SaveForm::Listing);
+  EXPECT_EQ(saveFormFor("spel"), SaveForm::Listing);
+  // The ending alone is no name: the file name must be longer than it.
+  EXPECT_EQ(saveFormFor("map.x/.html"), SaveForm::Listing);
+  EXPECT_EQ(saveFormFor("map/.htm"), SaveForm::Listing);
+  EXPECT_EQ(saveFormFor("map/.max"), SaveForm::Listing);
+  EXPECT_EQ(saveFormFor("spel.html.txt"), SaveForm::Listing);
+}
+
+TEST(SaveGame, TurnPagesGoBesideTheChosenFileAndTheGameIsRecomputed) {
+  auto state = report_games::newGame();
+  report_games::playThreeTurns(*state);
+  ScratchFolder folder("save-pages");
+  ASSERT_TRUE(saveGame(*state, folder.file("Ronde.HTM")));
+  EXPECT_TRUE(std::filesystem::exists(folder.file("Ronde1.htm")));
+  EXPECT_TRUE(std::filesystem::exists(folder.file("Ronde3.htm")));
+  EXPECT_NE(readFile(folder.file("Ronde.HTM")).find("<A HREF=Ronde1.htm>Beurt 2</A>"),
+            std::string::npos);
+  // The maxima took turns out for a while; afterwards the game is whole again.
+  EXPECT_EQ(state->totalScore, 239);
+  EXPECT_EQ(state->turns[2].word, "EEN");
+  EXPECT_EQ(state->displayGrid[10][6].shown, 'N');
+
+  EXPECT_FALSE(saveGame(*state, folder.file("geen/spel.txt")));
+}
+
+struct RunResult {
+  std::string output;
+  int exitCode = -1;
+};
+
+RunResult runCli(const std::string& args, const std::string& redirect) {
+  RunResult result;
+  const std::string command =
+      std::string("\"") + std::getenv("KWARREL_CLI") + "\" " + args + " " + redirect;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[256];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  return result;
+}
+
+class CliSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
+    std::ofstream game(folder.file("spel.txt"));
+    game << "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\n";
+  }
+  std::string quoted(const std::string& name) const { return "'" + folder.file(name) + "'"; }
+  ScratchFolder folder{"cli-save"};
+};
+
+TEST_F(CliSave, WritesTheFormTheEndingAsks) {
+  RunResult run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.txt"), "2>&1");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(run.output, "");
+  const std::string listing = readFile(folder.file("uit.txt"));
+  EXPECT_EQ(listing.substr(0, 93),
+            "IDNXAET   TAXIEND         8  B     98 -    98\n"
+            "KWEEZBJ   BEZWIJKE        E  4    138 -   236\n"
+            "\n");
+
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.max"), "2>&1");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const std::string maxListing = readFile(folder.file("uit.max"));
+  EXPECT_EQ(maxListing.substr(0, 45), listing.substr(0, 45));
+  EXPECT_NE(maxListing.substr(45, 3), "\nKW");  // maximum columns follow the total
+
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("Bord.HTML"), "2>&1");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(readFile(folder.file("Bord.HTML")).find("<td>2.</td><td>KWEEZBJ</td><td>BEZWIJKE</td>"),
+            std::string::npos);
+
+  // Run from another folder: the later pages still go beside OUT.
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("r.htm"), "2>&1");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(std::filesystem::exists(folder.file("r1.htm")));
+  EXPECT_TRUE(std::filesystem::exists(folder.file("r2.htm")));
+  EXPECT_FALSE(std::filesystem::exists("r1.htm"));
+}
+
+TEST_F(CliSave, FailuresAreReportedInDutch) {
+  RunResult run = runCli("save " + quoted("ontbreekt.txt") + " " + quoted("uit.txt"), "2>&1");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan " + folder.file("ontbreekt.txt") + " niet inladen\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("uit.txt")));
+
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("geen/uit.txt"), "2>&1");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan " + folder.file("geen/uit.txt") + " niet bewaren\n");
+
+  run = runCli("save " + quoted("spel.txt"), "2>&1");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("Gebruik: kwarrel-cli save SPEL UIT"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kwarrel
