@@ -1,12 +1,38 @@
+// A short demonstration: the program plays a whole game by itself and prints it.
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 #include "cli/cli.h"
+#include "files/listing.h"
+#include "game/auto_game.h"
 
 namespace kwarrel::cli {
 
-int runDemo(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
-  return kExitUsage;
+int runDemo(int argc, char** argv) {
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"seed"});
+  if (!arguments || !arguments->positional.empty()) {
+    std::fputs("Gebruik: kwarrel-cli demo [--seed N]\n", stderr);
+    return kExitUsage;
+  }
+  GameState state(builtInWordGraph());
+  prepareGame(state);
+  uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
+  if (const auto text = arguments->value("seed")) {
+    char* end = nullptr;
+    seed = static_cast<uint32_t>(std::strtoul(text->c_str(), &end, 10));
+    if (text->empty() || *end != '\0') {
+      std::fputs("Gebruik: kwarrel-cli demo [--seed N]\n", stderr);
+      return kExitUsage;
+    }
+  }
+  state.random.seed(seed);
+  std::printf("Kwarrel speelt een automatisch duplicaatspel (seed %u).\n\n", seed);
+  // No results folder: a demonstration leaves nothing behind.
+  autoGameCommand(state, "");
+  std::fputs(gameListingText(state, true).c_str(), stdout);
+  std::printf("Totaal: %d\n", state.totalScore);
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli
