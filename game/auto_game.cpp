@@ -1,0 +1,96 @@
+#include "game/auto_game.h"
+
+#include <string>
+
+#include "files/results_folder.h"
+#include "game/draw.h"
+#include "game/turn_cycle.h"
+
+namespace kwarrel {
+
+namespace {
+
+// One kept result per search for the run; the full candidate list comes back and
+// the window repaints on every way out.
+class SingleSlotRun {
+ public:
+  explicit SingleSlotRun(GameState& state) : state_(state) { state_.activeSlots = 1; }
+  ~SingleSlotRun() {
+    state_.activeSlots = kMoveSlots;
+    state_.observer->repaintNow();
+  }
+  SingleSlotRun(const SingleSlotRun&) = delete;
+  SingleSlotRun& operator=(const SingleSlotRun&) = delete;
+
+ private:
+  GameState& state_;
+};
+
+int searchRack(GameState& state, int turnIndex, const std::string& rack) {
+  state.turns[turnIndex].rack = rack;
+  state.results.clear();
+  return recomputeGame(state);
+}
+
+// Tries the optimisation passes for turn t and returns the draw to keep, in drawn
+// order. A draw that allowed no move is kept only when no draw allowed one, so a
+// stuck turn shows the letters it got stuck on.
+std::string chooseDraw(GameState& state, int t) {
+  const Settings& settings = state.settings;
+  std::string best;
+  std::string lastDraw;
+  int bestScore = -1;
+  for (int pass = 0; pass < settings.optimisationLoops; ++pass) {
+    const std::string draw = drawRack(state);
+    if (draw.empty()) break;
+    lastDraw = draw;
+    searchRack(state, t, draw);
+    if (state.results.empty() || state.results.front().score <= bestScore) continue;
+
+    const int candidate = state.results.front().score;
+    best = draw;
+    bestScore = candidate;
+    if (settings.limitBlanks && limitDrawnBlanks(state, best, state.results.front())) {
+      searchRack(state, t, best);
+      if (!state.results.empty()) bestScore = state.results.front().score;
+    }
+    if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
+  }
+  return best.empty() ? lastDraw : best;
+}
+
+void playBestMove(GameState& state, int t) {
+  const Move& move = state.results.front();
+  Turn& turn = state.turns[t];
+  turn.word = move.word;
+  turn.row = move.row;
+  turn.column = move.column - 64;
+  turn.horizontal = move.horizontal;
+}
+
+}  // namespace
+
+void autoGameCommand(GameState& state, const std::string& resultsFolder) {
+  const SingleSlotRun run(state);
+  state.results.clear();
+  int t = recomputeGame(state);
+  while (t >= 0 && t < state.maxTurns) {
+    const std::string draw = chooseDraw(state, t);
+    searchRack(state, t, displayRack(state, draw));
+    if (state.results.empty()) {
+      if (!draw.empty() && t != 0) recordStuckGame(state, t, draw, resultsFolder);
+      return;
+    }
+    playBestMove(state, t);
+    state.observer->repaintNow();
+    const int next = recomputeGame(state);
+    // The played turn is replayed, so the turn in progress lies further on; stop
+    // rather than play the same turn again should it not.
+    if (next <= t) return;
+    t = next;
+  }
+}
+
+void autoGameCommand(GameState& state) { autoGameCommand(state, kResultsFolder); }
+
+}  // namespace kwarrel
