@@ -1,12 +1,103 @@
+// kwarrel-cli auto OUT [options]: plays a whole game automatically, as the Auto
+// button does, and saves it in the form the ending of OUT selects. Stuck games are
+// recorded in the results folder of the current directory when it exists.
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
+#include <optional>
+#include <string>
 
 #include "cli/cli.h"
+#include "files/game_file.h"
+#include "files/save.h"
+#include "game/auto_game.h"
 
 namespace kwarrel::cli {
+namespace {
 
-int runAuto(int, char**) {
-  std::fputs("Deze opdracht is nog niet beschikbaar.\n", stderr);
+const char* const kAutoUsage =
+    "Gebruik: kwarrel-cli auto UIT [opties]\n"
+    "  --load SPEL          eerst dit spel inladen\n"
+    "  --seed N             startwaarde van de toevalsgenerator (standaard: de tijd)\n"
+    "  --loops N            optimalisatielussen, 0..9999\n"
+    "  --maxb N             aantal beurten, 11..50 (anders genegeerd)\n"
+    "  --limit-blanks       beperk blanco's in optimalisatie\n"
+    "  --blank-every-draw   elke trekking minstens 1 blanco\n"
+    "  --q-needs-u          Q enkel met U of blanco\n"
+    "  --stop-at-bonzel     stop bij eerste bonzel\n"
+    "  --alphabetical       trekking alfabetisch tonen\n";
+
+int usage(const char* problem = nullptr) {
+  if (problem != nullptr) std::fprintf(stderr, "%s\n", problem);
+  std::fputs(kAutoUsage, stderr);
   return kExitUsage;
+}
+
+// Decimal digits only, at most `limit`.
+std::optional<uint32_t> parseUnsigned(const std::string& text, uint32_t limit) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  uint64_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+  }
+  if (value > limit) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
+
+void applyFlags(const Arguments& arguments, Settings& settings) {
+  if (arguments.has("limit-blanks")) settings.limitBlanks = true;
+  if (arguments.has("blank-every-draw")) settings.blankEveryDraw = true;
+  if (arguments.has("q-needs-u")) settings.qNeedsU = true;
+  if (arguments.has("stop-at-bonzel")) settings.stopAtFirstBonzel = true;
+  if (arguments.has("alphabetical")) settings.alphabeticalDraw = 1;
+}
+
+}  // namespace
+
+int runAuto(int argc, char** argv) {
+  const std::optional<Arguments> parsed = parseArguments(
+      argc, argv, 2,
+      {"limit-blanks", "blank-every-draw", "q-needs-u", "stop-at-bonzel", "alphabetical"},
+      {"load", "seed", "loops", "maxb"});
+  if (!parsed) return usage();
+  if (parsed->positional.size() != 1) return usage();
+  const std::string& outPath = parsed->positional[0];
+
+  // The program seeds with the time in seconds; a given seed replays a game.
+  uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
+  if (const auto text = parsed->value("seed")) {
+    const auto value = parseUnsigned(*text, UINT32_MAX);
+    if (!value) return usage("Ongeldige startwaarde voor --seed");
+    seed = *value;
+  }
+  std::optional<uint32_t> loops;
+  if (const auto text = parsed->value("loops")) {
+    loops = parseUnsigned(*text, 9999);
+    if (!loops) return usage("Ongeldig aantal voor --loops (0..9999)");
+  }
+
+  GameState state(builtInWordGraph());
+  prepareGame(state);
+  if (const auto text = parsed->value("maxb")) {
+    if (const auto maxTurns = parseMaxTurns(*text)) state.maxTurns = *maxTurns;
+  }
+  if (loops) state.settings.optimisationLoops = static_cast<int32_t>(*loops);
+  applyFlags(*parsed, state.settings);
+  state.random.seed(seed);
+
+  if (const auto gamePath = parsed->value("load")) {
+    if (loadGameFile(state, *gamePath) != 0) {
+      std::fprintf(stderr, "Spel %s kan niet gelezen worden\n", gamePath->c_str());
+      return kExitRejected;
+    }
+  }
+  autoGameCommand(state);
+  if (!saveGame(state, outPath)) {
+    std::fprintf(stderr, "Spel kan niet bewaard worden in %s\n", outPath.c_str());
+    return kExitRejected;
+  }
+  return kExitDone;
 }
 
 }  // namespace kwarrel::cli

@@ -1,0 +1,107 @@
+// kwarrel-cli auto, end to end: a seeded game is saved the same every time, the
+// options reach the game, and bad input gives the right exit code.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliAuto : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder = fs::current_path() / ("cli_auto_" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override {
+    if (!folder.empty()) fs::remove_all(folder);
+  }
+
+  std::string read(const std::string& name) const {
+    std::ifstream in(folder / name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Runs `kwarrel-cli auto ARGS` in the test's folder; returns the exit code.
+  int autoGame(const std::string& args) const {
+    const std::string command = "cd \"" + folder.string() + "\" && \"" +
+                                std::getenv("KWARREL_CLI") + "\" auto " + args +
+                                " >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // Turn rows of a saved board page that hold a drawn rack.
+  static int turnRows(const std::string& page) {
+    int rows = 0;
+    for (int t = 1; t <= 50; ++t) {
+      if (page.find("<tr><td>" + std::to_string(t) + ".</td>") != std::string::npos) ++rows;
+    }
+    return rows;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(CliAuto, SeededGameIsSavedReproducibly) {
+  ASSERT_EQ(autoGame("one.html --seed 42"), 0);
+  ASSERT_EQ(autoGame("--seed 42 two.html --loops 1"), 0);
+  const std::string page = read("one.html");
+  EXPECT_EQ(page, read("two.html"));
+  EXPECT_GT(turnRows(page), 10);
+  EXPECT_LE(turnRows(page), 22);
+
+  ASSERT_EQ(autoGame("other.html --seed 43"), 0);
+  EXPECT_NE(read("other.html"), page);
+
+  // Eleven turns, and a refused /maxb= value is ignored rather than an error.
+  ASSERT_EQ(autoGame("short.html --seed 42 --maxb 11"), 0);
+  EXPECT_LE(turnRows(read("short.html")), 11);
+  ASSERT_EQ(autoGame("ignored.html --seed 42 --maxb 60"), 0);
+  EXPECT_EQ(read("ignored.html"), page);
+
+  // Alphabetical display sorts every stored rack.
+  ASSERT_EQ(autoGame("sorted.html --seed 42 --alphabetical"), 0);
+  EXPECT_NE(read("sorted.html"), page);
+  EXPECT_FALSE(fs::exists(folder / "resultaten"));
+}
+
+TEST_F(CliAuto, LoadedGameIsContinued) {
+  std::ofstream(folder / "game.txt", std::ios::binary) << "HUISKAT HUIS 8 H\n";
+  ASSERT_EQ(autoGame("out.html --load game.txt --seed 7 --loops 3 --limit-blanks"), 0);
+  const std::string page = read("out.html");
+  EXPECT_NE(page.find("<tr><td>1.</td><td>HUISKAT</td><td>HUIS</td><td>8H</td>"),
+            std::string::npos)
+      << page;
+  EXPECT_GT(turnRows(page), 1);
+}
+
+TEST_F(CliAuto, BadInputGivesExitCodes) {
+  EXPECT_EQ(autoGame(""), 2);
+  EXPECT_EQ(autoGame("a.txt b.txt"), 2);
+  EXPECT_EQ(autoGame("a.txt --seed abc"), 2);
+  EXPECT_EQ(autoGame("a.txt --seed 4294967296"), 2);
+  EXPECT_EQ(autoGame("a.txt --loops 10000"), 2);
+  EXPECT_EQ(autoGame("a.txt --loops -1"), 2);
+  EXPECT_EQ(autoGame("a.txt --seed"), 2);
+  EXPECT_EQ(autoGame("a.txt --unknown"), 2);
+  EXPECT_FALSE(fs::exists(folder / "a.txt"));
+
+  EXPECT_EQ(autoGame("a.txt --load missing.txt"), 1);
+  EXPECT_FALSE(fs::exists(folder / "a.txt"));
+  EXPECT_EQ(autoGame("nofolder/a.txt --seed 1"), 1);
+}
+
+}  // namespace
