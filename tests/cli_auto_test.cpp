@@ -10,6 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include "files/config_file.h"
+#include "game/game_state.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -86,6 +89,30 @@ TEST_F(CliAuto, LoadedGameIsContinued) {
             std::string::npos)
       << page;
   EXPECT_GT(turnRows(page), 1);
+}
+
+// The configuration file of the folder brings a tile set that runs dry: after
+// HUIS only QQQQQQY is left, which forms no word.
+TEST_F(CliAuto, StuckGameIsRecordedInResultsFolder) {
+  kwarrel::GameState settings(kwarrel::builtInWordGraph());
+  settings.countTable.fill(0);
+  for (const char c : std::string("HUIS")) ++settings.countTable[kwarrel::letterCode(c)];
+  settings.countTable[kwarrel::letterCode('Q')] = 6;
+  settings.countTable[kwarrel::letterCode('Y')] = 1;
+  ASSERT_TRUE(kwarrel::saveSettings(settings, kwarrel::nominalColumnWidths(settings.settings),
+                                    folder.string()));
+  std::ofstream(folder / "game.txt", std::ios::binary) << "HUISQQY HUIS 8 H\n";
+
+  ASSERT_EQ(autoGame("out.html --load game.txt --seed 3"), 0);
+  EXPECT_FALSE(fs::exists(folder / "resultaten"));  // never created
+
+  fs::create_directory(folder / "resultaten");
+  ASSERT_EQ(autoGame("out.html --load game.txt --seed 3 --alphabetical"), 0);
+  const std::string log = read("resultaten/0trekkingen.txt");
+  ASSERT_EQ(log.size(), 10u) << log;
+  EXPECT_EQ(log.substr(0, 2), "1\t");
+  EXPECT_EQ(read("resultaten/NOBESTE_1.html"), read("out.html"));
+  EXPECT_NE(read("out.html").find("<td>2.</td><td>QQQQQQY</td>"), std::string::npos);
 }
 
 TEST_F(CliAuto, BadInputGivesExitCodes) {
