@@ -7,7 +7,9 @@
 
 namespace kwarrel {
 
-// Reads "kleur.txt" in the program folder; a missing file changes nothing.
+// Reads the six colour numbers from the first line of "kleur.txt" in the program
+// folder. A missing file changes nothing; numbers missing from the line keep
+// their fields as they were.
 void loadColourFile(Settings& settings);
 void loadColourFile(Settings& settings, const std::string& path);
 

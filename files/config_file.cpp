@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <limits>
 
 #include "files/atomic_file.h"
 
@@ -12,10 +12,16 @@ namespace kwarrel {
 
 namespace {
 
+static_assert(std::numeric_limits<double>::is_iec559, "offsets are stored as IEEE doubles");
+
 // Widths used for a column stored as 0; note 27 rather than 30 for columns 2 and 3.
 constexpr std::array<int32_t, 6> kLoadDefaultWidths = {10, 27, 27, 13, 10, 15};
 // The tile-set dialog takes two digits; larger tables would make the bag huge.
 constexpr int32_t kMaxTableEntry = 99;
+// The settings dialog takes four digits for the tone's length and pitch.
+constexpr int32_t kMaxSoundValue = 9999;
+// Offsets are fractions of a square; beyond this the text is far off the board.
+constexpr double kMaxOffset = 100;
 
 class Writer {
  public:
@@ -67,14 +73,6 @@ class Reader {
     std::memcpy(&value, &bits, sizeof value);
     return true;
   }
-  // Offsets that are not numbers (or absurdly large) keep the current pair.
-  void getOffset(Offset& offset) {
-    double x = 0;
-    double y = 0;
-    if (!getDouble(x) || !getDouble(y)) return;
-    if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 100 || std::fabs(y) > 100) return;
-    offset = Offset{x, y};
-  }
   bool getFont(FontDescription& font) {
     FontDescription::Record record{};
     if (!take(record.data(), record.size())) return false;
@@ -97,28 +95,46 @@ class Reader {
   size_t position_ = 0;
 };
 
+// Flags are stored as a byte; anything but 0 counts as set.
+void readFlag(Reader& reader, uint8_t& flag) {
+  uint8_t value = 0;
+  if (reader.getByte(value)) flag = value != 0 ? 1 : 0;
+}
+
+// Offsets that are not numbers, or absurdly large, keep the current pair.
+void readOffset(Reader& reader, Offset& offset) {
+  double x = 0;
+  double y = 0;
+  if (!reader.getDouble(x) || !reader.getDouble(y)) return;
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  if (std::fabs(x) > kMaxOffset || std::fabs(y) > kMaxOffset) return;
+  offset = Offset{x, y};
+}
+
 // Stored widths: 0 = the load default, negative = minus pixels (turned into a
-// share of the pixel total), positive = a share as it is.
+// share of the pixel total), positive = a share as it is. Sums run in 64 bits
+// so that no stored value can overflow them.
 void readColumnWidths(Reader& reader, std::array<int32_t, 6>& widths) {
+  std::array<int64_t, 6> values{};
+  size_t read = 0;
   int64_t pixelTotal = 0;
   int64_t defaultTotal = 0;
-  for (size_t i = 0; i < widths.size(); ++i) {
+  for (; read < values.size(); ++read) {
     int32_t value = 0;
     if (!reader.getInt(value)) break;
     if (value == 0) {
-      value = kLoadDefaultWidths[i];
-      defaultTotal += value;
+      values[read] = kLoadDefaultWidths[read];
+      defaultTotal += kLoadDefaultWidths[read];
     } else {
+      values[read] = value;
       pixelTotal -= value;
     }
-    widths[i] = value;
   }
-  if (pixelTotal <= 0 || defaultTotal >= 100) return;
-  for (int32_t& width : widths) {
-    if (width >= 0) continue;
-    // In 64 bits, and at most the whole list, so no width can overflow.
-    const int64_t share = (-static_cast<int64_t>(width) * 100) / pixelTotal;
-    width = static_cast<int32_t>(std::min<int64_t>(share, 100));
+  const bool toShares = pixelTotal > 0 && defaultTotal < 100;
+  for (size_t i = 0; i < read; ++i) {
+    int64_t width = values[i];
+    if (toShares && width < 0) width = (-width * 100) / pixelTotal;
+    widths[i] = static_cast<int32_t>(std::clamp<int64_t>(width, -kMaxColumnPixels, kMaxColumnShare));
   }
 }
 
@@ -130,16 +146,30 @@ void readTable(Reader& reader, LetterCounts& table) {
   }
 }
 
-std::string readFile(const std::string& path, bool& opened) {
+void readSoundValue(Reader& reader, int32_t& target) {
+  int32_t value = 0;
+  if (reader.getInt(value)) target = std::clamp(value, 0, kMaxSoundValue);
+}
+
+void readBlankChar(Reader& reader, char& blankChar) {
+  uint8_t value = 0;
+  // Only '*' and '+' can stand for a blank; anything else keeps the current one.
+  if (reader.getByte(value) && (value == '*' || value == '+')) {
+    blankChar = static_cast<char>(value);
+  }
+}
+
+// Nothing past the version-7 layout is ever read, so a huge file costs nothing.
+bool readFile(const std::string& path, std::string& bytes) {
   std::ifstream file(path, std::ios::binary);
-  opened = static_cast<bool>(file);
-  if (!opened) return {};
-  // Nothing past the version-7 layout is ever read.
-  std::string bytes(kConfigFileSize, '\0');
+  if (!file) return false;
+  bytes.assign(kConfigFileSize, '\0');
   file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<size_t>(file.gcount()));
-  return bytes;
+  return true;
 }
+
+std::string pathIn(const std::string& folder, const char* name) { return folder + "/" + name; }
 
 }  // namespace
 
@@ -155,7 +185,8 @@ std::string encodeSettings(const GameState& state, const ColumnPixelWidths& pixe
   writer.putOffset(settings.labelOffset);
   writer.putOffset(settings.letterOffset);
   writer.putOffset(settings.valueOffset);
-  for (const int32_t width : pixelWidths) writer.putInt(-width);
+  // A column has no negative width; clamping also keeps the negation defined.
+  for (const int32_t width : pixelWidths) writer.putInt(-std::max(width, 0));
   writer.putByte(settings.alphabeticalDraw);
   writer.putFont(settings.fonts.bagFont);
   writer.putByte(static_cast<uint8_t>(settings.blankChar));
@@ -170,66 +201,62 @@ int32_t decodeSettings(GameState& state, std::string_view bytes) {
   Settings& settings = state.settings;
   Reader reader(bytes);
   int32_t version = 0;
-  if (!reader.getInt(version) || version > kConfigVersion) return 0;
-  // A version of 0 or less is read as the first version.
-  const int32_t asVersion = std::max(version, 1);
+  // A version below 1 was never written: the file is not ours.
+  if (!reader.getInt(version) || version < 1 || version > kConfigVersion) return 0;
 
   FontSet& fonts = settings.fonts;
-  FontDescription* lastFont = &fonts.turnListFont;
   reader.getFont(fonts.coordFont);
   reader.getFont(fonts.wordFont);
   reader.getFont(fonts.valueFont);
-  reader.getFont(fonts.turnListFont);
-  reader.getByte(settings.hideValues);
-  reader.getOffset(settings.labelOffset);
-  reader.getOffset(settings.letterOffset);
-  reader.getOffset(settings.valueOffset);
-  if (asVersion >= 2) readColumnWidths(reader, settings.columnWidths);
-  if (asVersion >= 3) reader.getByte(settings.alphabeticalDraw);
-  FontDescription bagFont = *lastFont;
-  if (asVersion >= 4) reader.getFont(bagFont);
+  // Files without their own bag font take the last font read, the turn list's.
+  FontDescription bagFont = fonts.bagFont;
+  if (reader.getFont(fonts.turnListFont)) bagFont = fonts.turnListFont;
+  readFlag(reader, settings.hideValues);
+  readOffset(reader, settings.labelOffset);
+  readOffset(reader, settings.letterOffset);
+  readOffset(reader, settings.valueOffset);
+  if (version >= 2) readColumnWidths(reader, settings.columnWidths);
+  if (version >= 3) readFlag(reader, settings.alphabeticalDraw);
+  if (version >= 4) reader.getFont(bagFont);
   fonts.bagFont = bagFont;
-  if (asVersion >= 5) {
-    uint8_t blank = 0;
-    // Only '*' and '+' can stand for a blank; anything else keeps the current one.
-    if (reader.getByte(blank) && (blank == '*' || blank == '+')) {
-      settings.blankChar = static_cast<char>(blank);
-    }
-  }
-  if (asVersion >= 6) {
+  if (version >= 5) readBlankChar(reader, settings.blankChar);
+  if (version >= 6) {
     readTable(reader, state.countTable);
     readTable(reader, state.valueTable);
-    state.valueTable[0] = 0;  // the blank never scores
+    state.valueTable[0] = 0;  // the blank never scores; 0 points marks a blank on the board
   }
-  if (asVersion >= 7) {
-    reader.getInt(settings.soundDuration);
-    reader.getInt(settings.soundFrequency);
+  if (version >= 7) {
+    readSoundValue(reader, settings.soundDuration);
+    readSoundValue(reader, settings.soundFrequency);
   }
-  return asVersion;
+  return version;
 }
 
 bool loadSettings(GameState& state, const std::string& folder) {
-  bool opened = false;
-  std::string bytes = readFile(folder + "/" + kConfigFileName, opened);
-  if (!opened) bytes = readFile(folder + "/" + kOldConfigFileName, opened);
-  if (!opened) return false;
+  std::string bytes;
+  if (!readFile(pathIn(folder, kConfigFileName), bytes) &&
+      !readFile(pathIn(folder, kOldConfigFileName), bytes)) {
+    return false;
+  }
   const int32_t version = decodeSettings(state, bytes);
   if (version == 0) return false;
-  if (version != kConfigVersion) {
-    saveSettings(state, nominalColumnWidths(state.settings), folder);
-  }
+  // Bring an older file up to date; a failed write changes nothing that was read.
+  if (version != kConfigVersion) saveSettings(state, nominalColumnWidths(state.settings), folder);
   return true;
 }
 
 bool saveSettings(const GameState& state, const ColumnPixelWidths& pixelWidths,
                   const std::string& folder) {
-  return writeFileAtomically(folder + "/" + kConfigFileName, encodeSettings(state, pixelWidths));
+  return writeFileAtomically(pathIn(folder, kConfigFileName), encodeSettings(state, pixelWidths));
 }
 
 ColumnPixelWidths nominalColumnWidths(const Settings& settings) {
   ColumnPixelWidths widths{};
   std::transform(settings.columnWidths.begin(), settings.columnWidths.end(), widths.begin(),
-                 [](int32_t width) { return width > 0 ? width : -width; });
+                 [](int32_t width) {
+                   const int64_t pixels = width > 0 ? width : -static_cast<int64_t>(width);
+                   return static_cast<int32_t>(std::min<int64_t>(pixels, kMaxColumnPixels));
+                 });
   return widths;
 }
 

@@ -1,16 +1,16 @@
 // Settings kept between runs: what a game master would lose or see garbled if the
-// configuration or colour file were read or written wrongly.
+// configuration file were read or written wrongly.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <cstring>
+#include <iterator>
 #include <random>
 
-#include "files/colour_file.h"
 #include "files/config_file.h"
 #include "game/game_state.h"
-#include "game/tile_set.h"
 
 namespace kwarrel {
 namespace {
@@ -47,16 +47,13 @@ class ConfigFileTest : public ::testing::Test {
   fs::path folder;
 };
 
-TEST_F(ConfigFileTest, FreshStartHasTheDefaults) {
-  const Settings& settings = state.settings;
-  EXPECT_EQ(settings.blankChar, '*');
-  EXPECT_EQ(settings.thinkTime, 180);
-  EXPECT_EQ(settings.optimisationLoops, 1);
-  EXPECT_TRUE(settings.replaceFirstBlank);
-  EXPECT_FALSE(settings.limitBlanks || settings.blankEveryDraw || settings.qNeedsU ||
-               settings.stopAtFirstBonzel || settings.alphabeticalDraw || settings.hideValues);
-  EXPECT_EQ(settings.columnWidths, (std::array<int32_t, 6>{10, 30, 30, 13, 10, 15}));
+constexpr ColumnPixelWidths kSomeWidths = {1, 1, 1, 1, 1, 1};
+
+TEST_F(ConfigFileTest, NoFileLeavesTheDefaults) {
   EXPECT_FALSE(loadSettings(state, folder.string()));
+  EXPECT_EQ(state.settings.columnWidths, (std::array<int32_t, 6>{10, 30, 30, 13, 10, 15}));
+  EXPECT_EQ(state.settings.blankChar, '*');
+  EXPECT_TRUE(fs::is_empty(folder));
 }
 
 TEST_F(ConfigFileTest, SaveAndLoadKeepEveryByte) {
@@ -64,6 +61,8 @@ TEST_F(ConfigFileTest, SaveAndLoadKeepEveryByte) {
   state.settings.fonts.wordFont.italic = 1;
   // A face name that fills all 32 bytes, without its terminating zero.
   state.settings.fonts.valueFont.faceName.fill('X');
+  state.settings.fonts.bagFont.setFace("Zakje");
+  state.settings.fonts.bagFont.height = -17;
   state.settings.hideValues = 1;
   state.settings.letterOffset = Offset{0.25, -0.125};
   state.settings.alphabeticalDraw = 1;
@@ -76,15 +75,20 @@ TEST_F(ConfigFileTest, SaveAndLoadKeepEveryByte) {
   const std::string saved = readBytes(kConfigFileName);
   ASSERT_EQ(saved.size(), kConfigFileSize);
   EXPECT_EQ(saved.substr(0, 4), std::string("\x07\0\0\0", 4));
+  EXPECT_EQ(saved.substr(293, 4), std::string("\xCE\xFF\xFF\xFF", 4));  // -50
   EXPECT_EQ(saved[378], '+');
+  EXPECT_EQ(saved.substr(599, 4), std::string("\x70\x03\0\0", 4));  // 880
 
   GameState loaded(graph);
   ASSERT_TRUE(loadSettings(loaded, folder.string()));
   EXPECT_EQ(loaded.settings.fonts.wordFont, state.settings.fonts.wordFont);
+  EXPECT_EQ(loaded.settings.fonts.bagFont, state.settings.fonts.bagFont);
   EXPECT_EQ(loaded.settings.fonts.valueFont.face(), std::string(32, 'X'));
   EXPECT_EQ(loaded.settings.letterOffset, (Offset{0.25, -0.125}));
-  EXPECT_EQ(loaded.countTable[letterCode('E')], 17);
-  EXPECT_EQ(loaded.valueTable[letterCode('E')], 2);
+  EXPECT_EQ(loaded.settings.alphabeticalDraw, 1);
+  EXPECT_EQ(loaded.countTable, state.countTable);
+  EXPECT_EQ(loaded.valueTable, state.valueTable);
+  EXPECT_EQ(loaded.settings.soundDuration, 300);
   EXPECT_EQ(loaded.settings.soundFrequency, 880);
   // The stored pixel widths come back as shares of their total, 540 pixels.
   EXPECT_EQ(loaded.settings.columnWidths, (std::array<int32_t, 6>{9, 27, 27, 12, 9, 13}));
@@ -93,11 +97,27 @@ TEST_F(ConfigFileTest, SaveAndLoadKeepEveryByte) {
   EXPECT_EQ(readBytes(kConfigFileName), saved);
 }
 
-TEST_F(ConfigFileTest, ZeroWidthTakesTheLoadDefault) {
-  std::string bytes = encodeSettings(state, {50, 0, 150, 65, 50, 75});
+TEST_F(ConfigFileTest, FontRecordsOfAnyContentSurviveByteForByte) {
+  std::mt19937 random(60);
+  std::string bytes = encodeSettings(state, kSomeWidths);
+  for (const size_t offset : {4, 64, 124, 184, 318}) {
+    for (size_t i = 0; i < 60; ++i) bytes[offset + i] = static_cast<char>(random());
+  }
   ASSERT_EQ(decodeSettings(state, bytes), 7);
-  EXPECT_EQ(state.settings.columnWidths[1], 27);
-  EXPECT_EQ(state.settings.columnWidths[0], 50 * 100 / 390);
+  EXPECT_EQ(encodeSettings(state, kSomeWidths), bytes);
+}
+
+TEST_F(ConfigFileTest, StoredWidthsTurnIntoShares) {
+  ASSERT_EQ(decodeSettings(state, encodeSettings(state, {50, 0, 150, 65, 50, 75})), 7);
+  // Column 2 was stored as 0 and takes its load default; the others share 390 pixels.
+  EXPECT_EQ(state.settings.columnWidths, (std::array<int32_t, 6>{12, 27, 38, 16, 12, 19}));
+
+  // A share outweighing the pixels leaves a stored pixel width as a fixed width.
+  GameState fixed(graph);
+  std::string bytes = encodeSettings(fixed, {0, 40, 0, 0, 0, 0});
+  putInt(bytes, 293, 100);
+  ASSERT_EQ(decodeSettings(fixed, bytes), 7);
+  EXPECT_EQ(fixed.settings.columnWidths, (std::array<int32_t, 6>{100, -40, 27, 13, 10, 15}));
 }
 
 TEST_F(ConfigFileTest, FirstVersionIsReadAndRewrittenAsTheCurrentOne) {
@@ -105,33 +125,39 @@ TEST_F(ConfigFileTest, FirstVersionIsReadAndRewrittenAsTheCurrentOne) {
   writer.settings.fonts.turnListFont.setFace("Oud lettertype");
   writer.settings.hideValues = 1;
   writer.settings.labelOffset = Offset{0.4, 0.3};
-  std::string bytes = encodeSettings(writer, {1, 1, 1, 1, 1, 1}).substr(0, 293);
+  writer.settings.blankChar = '+';
+  std::string bytes = encodeSettings(writer, kSomeWidths).substr(0, 293);
   putInt(bytes, 0, 1);
   writeBytes(kConfigFileName, bytes);
 
   ASSERT_TRUE(loadSettings(state, folder.string()));
   EXPECT_EQ(state.settings.hideValues, 1);
   EXPECT_EQ(state.settings.labelOffset, (Offset{0.4, 0.3}));
+  EXPECT_EQ(state.settings.fonts.turnListFont, writer.settings.fonts.turnListFont);
   EXPECT_EQ(state.settings.fonts.bagFont, writer.settings.fonts.turnListFont);
   EXPECT_EQ(state.settings.columnWidths, (std::array<int32_t, 6>{10, 30, 30, 13, 10, 15}));
+  EXPECT_EQ(state.settings.blankChar, '*');
   const std::string rewritten = readBytes(kConfigFileName);
   ASSERT_EQ(rewritten.size(), kConfigFileSize);
-  EXPECT_EQ(rewritten[0], 7);
-  // What was rewritten reads back with the widths as percentages of the list,
+  EXPECT_EQ(rewritten.substr(0, 4), std::string("\x07\0\0\0", 4));
+  // The rewritten file reads back with the widths as percentages of the list,
   // as a save from the window would store them.
   GameState again(graph);
   ASSERT_TRUE(loadSettings(again, folder.string()));
   EXPECT_EQ(again.settings.columnWidths, (std::array<int32_t, 6>{9, 27, 27, 12, 9, 13}));
-  EXPECT_EQ(again.settings.fonts.bagFont, state.settings.fonts.bagFont);
+  EXPECT_EQ(again.settings.fonts.bagFont, writer.settings.fonts.turnListFont);
 }
 
 TEST_F(ConfigFileTest, NewerVersionOrNoVersionIsRefusedWhole) {
-  std::string bytes = encodeSettings(state, {1, 1, 1, 1, 1, 1});
-  putInt(bytes, 0, 8);
+  std::string bytes = encodeSettings(state, kSomeWidths);
   bytes[378] = '+';
-  writeBytes(kConfigFileName, bytes);
-  EXPECT_FALSE(loadSettings(state, folder.string()));
-  EXPECT_EQ(state.settings.blankChar, '*');
+  for (const int32_t version : {8, 0, -1, INT32_MIN}) {
+    putInt(bytes, 0, version);
+    writeBytes(kConfigFileName, bytes);
+    EXPECT_FALSE(loadSettings(state, folder.string())) << version;
+    EXPECT_EQ(state.settings.blankChar, '*');
+    EXPECT_EQ(readBytes(kConfigFileName), bytes);  // not rewritten either
+  }
   writeBytes(kConfigFileName, std::string("\x07\0", 2));
   EXPECT_FALSE(loadSettings(state, folder.string()));
 }
@@ -139,113 +165,130 @@ TEST_F(ConfigFileTest, NewerVersionOrNoVersionIsRefusedWhole) {
 TEST_F(ConfigFileTest, OldFileNameIsReadButNeverWritten) {
   GameState writer(graph);
   writer.settings.blankChar = '+';
-  writeBytes(kOldConfigFileName, encodeSettings(writer, {1, 1, 1, 1, 1, 1}));
+  writeBytes(kOldConfigFileName, encodeSettings(writer, kSomeWidths));
   ASSERT_TRUE(loadSettings(state, folder.string()));
   EXPECT_EQ(state.settings.blankChar, '+');
   EXPECT_FALSE(fs::exists(path(kConfigFileName)));
+
+  // An older version under the old name is brought up to date under the new one.
+  std::string version5 = encodeSettings(writer, kSomeWidths).substr(0, 379);
+  putInt(version5, 0, 5);
+  writeBytes(kOldConfigFileName, version5);
+  GameState reader(graph);
+  ASSERT_TRUE(loadSettings(reader, folder.string()));
+  EXPECT_EQ(readBytes(kOldConfigFileName), version5);
+  EXPECT_EQ(readBytes(kConfigFileName).size(), kConfigFileSize);
+
+  // The new name wins when both are there.
+  writer.settings.blankChar = '*';
+  writeBytes(kConfigFileName, encodeSettings(writer, kSomeWidths));
+  ASSERT_TRUE(loadSettings(reader, folder.string()));
+  EXPECT_EQ(reader.settings.blankChar, '*');
 }
 
 TEST_F(ConfigFileTest, FileCutShortKeepsWhatWasNotRead) {
   GameState writer(graph);
+  writer.settings.fonts.coordFont.setFace("Rij");
+  writer.settings.fonts.bagFont.setFace("Zak");
+  writer.settings.valueOffset = Offset{0.1, 0.1};
   writer.settings.blankChar = '+';
   writer.settings.soundDuration = 123;
   writer.countTable[letterCode('Q')] = 3;
-  const std::string full = encodeSettings(writer, {10, 20, 30, 40, 50, 60});
+  // No partial sum of these makes a share equal to the default.
+  const std::string full = encodeSettings(writer, {7, 20, 30, 40, 50, 60});
+  const Settings defaults;
   for (size_t length = 0; length <= full.size(); ++length) {
     GameState reader(graph);
+    const Settings& read = reader.settings;
     const int32_t version = decodeSettings(reader, full.substr(0, length));
     EXPECT_EQ(version, length < 4 ? 0 : 7);
-    EXPECT_EQ(reader.settings.blankChar, length > 378 ? '+' : '*') << length;
-    EXPECT_EQ(reader.settings.soundDuration, length >= 599 ? 123 : 0) << length;
+    EXPECT_EQ(read.fonts.coordFont.face(), length >= 64 ? "Rij" : defaults.fonts.coordFont.face())
+        << length;
+    EXPECT_EQ(read.fonts.bagFont.face(), length >= 378 ? "Zak" : defaults.fonts.bagFont.face())
+        << length;
+    EXPECT_EQ(read.valueOffset, length >= 293 ? writer.settings.valueOffset : defaults.valueOffset)
+        << length;
+    // The widths are read one at a time.
+    EXPECT_EQ(read.columnWidths[0] != defaults.columnWidths[0], length >= 297) << length;
+    EXPECT_EQ(read.columnWidths[5] != defaults.columnWidths[5], length >= 317) << length;
+    EXPECT_EQ(read.blankChar, length > 378 ? '+' : '*') << length;
     EXPECT_EQ(reader.countTable[letterCode('Q')], length >= 379 + 18 * 4 ? 3 : 1) << length;
+    EXPECT_EQ(read.soundDuration, length >= 599 ? 123 : 0) << length;
   }
 }
 
 TEST_F(ConfigFileTest, OddValuesAreKeptInRange) {
-  std::string bytes = encodeSettings(state, {1, 1, 1, 1, 1, 1});
+  std::string bytes = encodeSettings(state, kSomeWidths);
   // Widths whose percentage arithmetic would overflow 32 bits.
   putInt(bytes, 293, INT32_MIN);
   putInt(bytes, 297, INT32_MAX);
-  putInt(bytes, 301, -1);
-  bytes[378] = 'x';                                  // no blank character
+  bytes[244] = 7;                                     // a flag that is neither 0 nor 1
+  bytes[378] = 'x';                                   // no blank character
   putInt(bytes, 379 + 4 * letterCode('E'), 1 << 30);  // a bag of a billion E's
   putInt(bytes, 487 + 4 * letterCode('Q'), -5);
+  putInt(bytes, 487, 7);                              // a blank that scores
+  putInt(bytes, 595, -300);
+  putInt(bytes, 599, INT32_MAX);
   std::memset(bytes.data() + 245, 0xFF, 16);  // label offset: not a number
+  const double huge = 1e300;
+  std::memcpy(bytes.data() + 261, &huge, sizeof huge);  // letter offset: far off the board
   ASSERT_EQ(decodeSettings(state, bytes), 7);
-  for (const int32_t width : state.settings.columnWidths) EXPECT_LE(width, INT32_MAX);
-  EXPECT_LE(state.settings.columnWidths[0], 100);
-  EXPECT_EQ(state.settings.blankChar, '*');
+  const Settings& settings = state.settings;
+  for (const int32_t width : settings.columnWidths) {
+    EXPECT_GE(width, -kMaxColumnPixels);
+    EXPECT_LE(width, kMaxColumnShare);
+  }
+  EXPECT_EQ(settings.columnWidths[0], kMaxColumnShare);
+  EXPECT_EQ(settings.hideValues, 1);
+  EXPECT_EQ(settings.blankChar, '*');
   EXPECT_EQ(state.countTable[letterCode('E')], 99);
   EXPECT_EQ(state.valueTable[letterCode('Q')], 0);
-  EXPECT_EQ(state.settings.labelOffset, (Offset{0.5, 0.2}));
+  EXPECT_EQ(state.valueTable[0], 0);
+  EXPECT_EQ(settings.soundDuration, 0);
+  EXPECT_EQ(settings.soundFrequency, 9999);
+  EXPECT_EQ(settings.labelOffset, (Offset{0.5, 0.2}));
+  EXPECT_EQ(settings.letterOffset, (Offset{0.5, -0.05}));
+
+  // Widths as odd as these still save without overflow.
+  state.settings.columnWidths = {INT32_MIN, INT32_MAX, 0, -1, 1, 5};
+  const ColumnPixelWidths nominal = nominalColumnWidths(state.settings);
+  EXPECT_EQ(nominal, (ColumnPixelWidths{kMaxColumnPixels, kMaxColumnPixels, 0, 1, 1, 5}));
+  const std::string saved = encodeSettings(state, {INT32_MIN, -1, 0, 1, INT32_MAX, 2});
+  EXPECT_EQ(saved.substr(293, 12), std::string(12, '\0'));
 }
 
 TEST_F(ConfigFileTest, RandomBytesLoadCleanly) {
   std::mt19937 random(2002);
-  for (int round = 0; round < 2000; ++round) {
+  for (int round = 0; round < 3000; ++round) {
     std::string bytes(random() % 700, '\0');
     for (char& byte : bytes) byte = static_cast<char>(random());
-    if (!bytes.empty() && round % 2 == 0) bytes[0] = static_cast<char>(random() % 8);
-    if (bytes.size() >= 4 && round % 2 == 0) bytes[1] = bytes[2] = bytes[3] = 0;
+    // Half the rounds get a plausible version, so the fields behind it are read.
+    if (bytes.size() >= 4 && round % 2 == 0) putInt(bytes, 0, static_cast<int32_t>(random() % 9));
     GameState reader(graph);
-    decodeSettings(reader, bytes);
-    EXPECT_TRUE(reader.settings.blankChar == '*' || reader.settings.blankChar == '+');
+    const int32_t version = decodeSettings(reader, bytes);
+    EXPECT_TRUE(version >= 0 && version <= 7);
+    const Settings& settings = reader.settings;
+    EXPECT_TRUE(settings.blankChar == '*' || settings.blankChar == '+');
+    EXPECT_LE(settings.hideValues, 1);
     for (const int32_t count : reader.countTable) EXPECT_TRUE(count >= 0 && count <= 99);
+    for (const int32_t width : settings.columnWidths) {
+      EXPECT_TRUE(width >= -kMaxColumnPixels && width <= kMaxColumnShare);
+    }
+    EXPECT_TRUE(std::isfinite(settings.valueOffset.x) && std::isfinite(settings.valueOffset.y));
+    EXPECT_EQ(encodeSettings(reader, kSomeWidths).size(), kConfigFileSize);
   }
 }
 
 TEST_F(ConfigFileTest, SaveThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   writeBytes(kConfigFileName, "oud");
-  EXPECT_FALSE(saveSettings(state, {1, 1, 1, 1, 1, 1}, (folder / "bestaat-niet").string()));
+  EXPECT_FALSE(saveSettings(state, kSomeWidths, (folder / "bestaat-niet").string()));
   EXPECT_EQ(readBytes(kConfigFileName), "oud");
-}
-
-TEST_F(ConfigFileTest, ColourFileSetsTheCheckWordBackgrounds) {
-  EXPECT_EQ(checkWordColour(state.settings, false), (Rgb{255, 0, 0}));
-  EXPECT_EQ(checkWordColour(state.settings, true), (Rgb{144, 255, 144}));
-  loadColourFile(state.settings, path("ontbreekt.txt"));
-  EXPECT_EQ(state.settings.notFoundRed, -1);
-
-  writeBytes("kleur.txt", "0 0 255 255 255 0\nnegeer dit\n");
-  loadColourFile(state.settings, path("kleur.txt"));
-  EXPECT_EQ(checkWordColour(state.settings, false), (Rgb{0, 0, 255}));
-  EXPECT_EQ(checkWordColour(state.settings, true), (Rgb{255, 255, 0}));
-
-  Settings builtIn;
-  writeBytes("kleur.txt", "-1 100 100 300 0 0");
-  loadColourFile(builtIn, path("kleur.txt"));
-  EXPECT_EQ(checkWordColour(builtIn, false), (Rgb{255, 0, 0}));
-  EXPECT_EQ(checkWordColour(builtIn, true), (Rgb{44, 0, 0}));
-
-  Settings partial;
-  writeBytes("kleur.txt", "10 20 30 40 x 60");
-  loadColourFile(partial, path("kleur.txt"));
-  EXPECT_EQ(partial.foundRed, 40);
-  EXPECT_EQ(partial.foundGreen, -1);
-  EXPECT_EQ(partial.foundBlue, -1);
-
-  Settings huge;
-  writeBytes("kleur.txt", "99999999999999999999 " + std::string(5000, '7'));
-  loadColourFile(huge, path("kleur.txt"));
-  EXPECT_EQ(huge.notFoundRed, INT32_MAX);
-  EXPECT_EQ(huge.notFoundGreen, INT32_MAX);
-}
-
-TEST_F(ConfigFileTest, FontRecordIsSixtyBytesFieldByField) {
-  FontDescription font;
-  font.height = -13;
-  font.weight = 700;
-  font.charSet = 0xBA;
-  font.setFace("Courier New");
-  const FontDescription::Record record = font.toRecord();
-  EXPECT_EQ(record[0], 0xF3);
-  EXPECT_EQ(record[3], 0xFF);
-  EXPECT_EQ(record[16], 700 & 0xFF);
-  EXPECT_EQ(record[23], 0xBA);
-  EXPECT_EQ(record[28], 'C');
-  EXPECT_EQ(FontDescription::fromRecord(record), font);
-  font.setFace(std::string(40, 'F'));
-  EXPECT_EQ(font.face().size(), 31u);
+  // A folder in the way of the file: nothing replaced, no stray temporary file.
+  fs::remove(path(kConfigFileName));
+  fs::create_directory(path(kConfigFileName));
+  EXPECT_FALSE(saveSettings(state, kSomeWidths, folder.string()));
+  EXPECT_TRUE(fs::is_directory(path(kConfigFileName)));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+// The check-word dialog's backgrounds from the colour file in the program folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "files/colour_file.h"
+#include "files/program_folder.h"
+
+namespace kwarrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value == nullptr) {
+      unsetenv(name);
+    } else {
+      setenv(name, value, 1);
+    }
+  }
+  ~ScopedEnvironment() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+class ColourFileTest : public ::testing::Test {
+ protected:
+  ColourFileTest() {
+    folder = fs::temp_directory_path() /
+             ("kwarrel-colour-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  ~ColourFileTest() override { fs::remove_all(folder); }
+
+  // Loads fresh settings from a colour file holding `text`.
+  Settings load(const std::string& text) const {
+    const std::string path = (folder / "kleur.txt").string();
+    std::ofstream(path, std::ios::binary) << text;
+    Settings settings;
+    loadColourFile(settings, path);
+    return settings;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(ColourFileTest, WithoutAFileTheBuiltInColoursApply) {
+  Settings settings;
+  loadColourFile(settings, (folder / "ontbreekt.txt").string());
+  EXPECT_EQ(settings.notFoundRed, -1);
+  EXPECT_EQ(settings.foundBlue, -1);
+  EXPECT_EQ(checkWordColour(settings, false), (Rgb{255, 0, 0}));
+  EXPECT_EQ(checkWordColour(settings, true), (Rgb{144, 255, 144}));
+  EXPECT_EQ(checkWordColour(load(""), true), (Rgb{144, 255, 144}));
+}
+
+TEST_F(ColourFileTest, SixNumbersGiveTheTwoBackgrounds) {
+  const Settings settings = load("0 0 255 255 255 0\n1 2 3 4 5 6\n");
+  EXPECT_EQ(checkWordColour(settings, false), (Rgb{0, 0, 255}));   // blue
+  EXPECT_EQ(checkWordColour(settings, true), (Rgb{255, 255, 0}));  // yellow
+
+  // A red of -1 keeps the built-in colour whatever follows it; other values
+  // count by their low eight bits.
+  const Settings builtIn = load("-1 100 100 300 -2 256");
+  EXPECT_EQ(checkWordColour(builtIn, false), (Rgb{255, 0, 0}));
+  EXPECT_EQ(checkWordColour(builtIn, true), (Rgb{44, 254, 0}));
+
+  // Any blanks between the numbers, a line ending in CR-LF, signs.
+  const Settings spaced = load("\t 1\t\t+2   3 4 5 6\r\n");
+  EXPECT_EQ(checkWordColour(spaced, true), (Rgb{4, 5, 6}));
+}
+
+TEST_F(ColourFileTest, MissingNumbersKeepTheirFields) {
+  const Settings partial = load("10 20 30 40 x 60");
+  EXPECT_EQ(partial.notFoundBlue, 30);
+  EXPECT_EQ(partial.foundRed, 40);
+  EXPECT_EQ(partial.foundGreen, -1);
+  EXPECT_EQ(partial.foundBlue, -1);
+  // The built-in colour of a found word needs only its red to be missing.
+  EXPECT_EQ(checkWordColour(load("1 2 3"), true), (Rgb{144, 255, 144}));
+  EXPECT_EQ(load("\n1 2 3 4 5 6").notFoundRed, -1);  // only the first line counts
+  EXPECT_EQ(load("1 2 - 4 5 6").notFoundBlue, -1);
+  const Settings zeroByte = load(std::string("1 2\0 3 4 5 6", 12));
+  EXPECT_EQ(zeroByte.notFoundGreen, 2);
+  EXPECT_EQ(zeroByte.notFoundBlue, -1);
+}
+
+TEST_F(ColourFileTest, HugeNumbersAndLongLinesAreSafe) {
+  const Settings huge = load("99999999999999999999 -99999999999 " + std::string(5000, '7'));
+  EXPECT_EQ(huge.notFoundRed, INT32_MAX);
+  EXPECT_EQ(huge.notFoundGreen, INT32_MIN);
+  EXPECT_EQ(huge.notFoundBlue, INT32_MAX);
+  EXPECT_EQ(checkWordColour(huge, false), (Rgb{255, 0, 255}));
+
+  // Only the first 998 characters of the line are looked at.
+  const Settings far = load(std::string(993, ' ') + "1 2 3 4 5 6");
+  EXPECT_EQ(far.notFoundRed, 1);
+  EXPECT_EQ(far.notFoundBlue, 3);
+  EXPECT_EQ(far.foundRed, -1);
+}
+
+TEST_F(ColourFileTest, ProgramFolderFollowsTheEnvironment) {
+  {
+    ScopedEnvironment home("KWARREL_HOME", "/opt/kwarrel");
+    EXPECT_EQ(programFolder(), "/opt/kwarrel");
+  }
+  ScopedEnvironment noHome("KWARREL_HOME", nullptr);
+  {
+    ScopedEnvironment config("XDG_CONFIG_HOME", "/tmp/instellingen");
+    EXPECT_EQ(programFolder(), "/tmp/instellingen/kwarrel");
+  }
+  ScopedEnvironment user("HOME", "/home/spelleider");
+  {
+    ScopedEnvironment config("XDG_CONFIG_HOME", "");
+    EXPECT_EQ(programFolder(), "/home/spelleider/.config/kwarrel");
+  }
+  ScopedEnvironment noConfig("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(programFolder(), "/home/spelleider/.config/kwarrel");
+  ScopedEnvironment emptyHome("KWARREL_HOME", "");
+  EXPECT_EQ(programFolder(), "/home/spelleider/.config/kwarrel");
+}
+
+TEST_F(ColourFileTest, ColourFileIsReadFromTheProgramFolder) {
+  std::ofstream((folder / "kleur.txt").string()) << "0 0 255 255 255 0\n";
+  ScopedEnvironment home("KWARREL_HOME", folder.c_str());
+  Settings settings;
+  loadColourFile(settings);
+  EXPECT_EQ(checkWordColour(settings, true), (Rgb{255, 255, 0}));
+}
+
+}  // namespace
+}  // namespace kwarrel
