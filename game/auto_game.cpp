@@ -32,33 +32,6 @@ int searchRack(GameState& state, int turnIndex, const std::string& rack) {
   return recomputeGame(state);
 }
 
-// Tries the optimisation passes for turn t and returns the draw to keep, in drawn
-// order. A draw that allowed no move is kept only when no draw allowed one, so a
-// stuck turn shows the letters it got stuck on.
-std::string chooseDraw(GameState& state, int t) {
-  const Settings& settings = state.settings;
-  std::string best;
-  std::string lastDraw;
-  int bestScore = -1;
-  for (int pass = 0; pass < settings.optimisationLoops; ++pass) {
-    const std::string draw = drawRack(state);
-    if (draw.empty()) break;
-    lastDraw = draw;
-    searchRack(state, t, draw);
-    if (state.results.empty() || state.results.front().score <= bestScore) continue;
-
-    const int candidate = state.results.front().score;
-    best = draw;
-    bestScore = candidate;
-    if (settings.limitBlanks && limitDrawnBlanks(state, best, state.results.front())) {
-      searchRack(state, t, best);
-      if (!state.results.empty()) bestScore = state.results.front().score;
-    }
-    if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
-  }
-  return best.empty() ? lastDraw : best;
-}
-
 void playBestMove(GameState& state, int t) {
   const Move& move = state.results.front();
   Turn& turn = state.turns[t];
@@ -75,7 +48,10 @@ void autoGameCommand(GameState& state, const std::string& resultsFolder) {
   state.results.clear();
   int t = recomputeGame(state);
   while (t >= 0 && t < state.maxTurns) {
-    const std::string draw = chooseDraw(state, t);
+    // No pass at all when the setting is 0 or less. A draw that allowed no move is
+    // kept only when no draw allowed one, so a stuck turn shows its letters.
+    const DrawChoice choice = optimiseDraw(state, t, state.settings.optimisationLoops);
+    const std::string& draw = choice.best.empty() ? choice.lastDraw : choice.best;
     searchRack(state, t, displayRack(state, draw));
     if (state.results.empty()) {
       if (!draw.empty() && t != 0) recordStuckGame(state, t, draw, resultsFolder);

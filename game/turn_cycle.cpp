@@ -153,6 +153,29 @@ bool limitDrawnBlanks(const GameState& state, std::string& best, const Move& bes
   return replaced;
 }
 
+DrawChoice optimiseDraw(GameState& state, int turnIndex, int passes) {
+  const Settings& settings = state.settings;
+  DrawChoice choice;
+  int32_t bestScore = -1;
+  for (int pass = 0; pass < passes; ++pass) {
+    const std::string draw = drawRack(state);
+    // The pool does not change between passes: no draw now means none at all.
+    if (draw.empty()) break;
+    choice.lastDraw = draw;
+    searchRack(state, turnIndex, draw);
+    if (state.results.empty() || state.results.front().score <= bestScore) continue;
+
+    choice.best = draw;
+    bestScore = state.results.front().score;
+    if (settings.limitBlanks && limitDrawnBlanks(state, choice.best, state.results.front())) {
+      searchRack(state, turnIndex, choice.best);
+      if (!state.results.empty()) bestScore = state.results.front().score;
+    }
+    if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
+  }
+  return choice;
+}
+
 void drawAndSearch(GameState& state) {
   clearSquareMoves(state);
   state.results.clear();
@@ -160,33 +183,13 @@ void drawAndSearch(GameState& state) {
   const int t = recomputeGame(state);
   if (t < 0 || t >= state.maxTurns) return;
 
-  const Settings& settings = state.settings;
-  std::string best;
-  int32_t bestScore = -1;
   // At least one pass, whatever the configuration says, so a draw always results.
-  const int passes = std::max(settings.optimisationLoops, 1);
   state.observer->setWaitCursor(true);
-  for (int pass = 0; pass < passes; ++pass) {
-    const std::string draw = drawRack(state);
-    if (draw.empty()) {
-      state.observer->setWaitCursor(false);
-      return;
-    }
-    searchRack(state, t, draw);
-    if (state.results.empty() || state.results.front().score <= bestScore) continue;
-
-    const int32_t candidate = state.results.front().score;
-    best = draw;
-    bestScore = candidate;
-    if (settings.limitBlanks && limitDrawnBlanks(state, best, state.results.front())) {
-      searchRack(state, t, best);
-      if (!state.results.empty()) bestScore = state.results.front().score;
-    }
-    if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
-  }
+  const DrawChoice choice = optimiseDraw(state, t, std::max(state.settings.optimisationLoops, 1));
   state.observer->setWaitCursor(false);
+  if (choice.lastDraw.empty()) return;
 
-  state.currentDraw = displayRack(state, best);
+  state.currentDraw = displayRack(state, choice.best);
   state.turns[t].rack = state.currentDraw;
   state.selectedTurn = t;
   state.observer->selectTurnRow(t);

@@ -17,6 +17,17 @@ int recomputeGame(GameState& state);
 // allows no draw.
 void drawAndSearch(GameState& state);
 
+// The kept draw of the optimisation passes for turn `turnIndex`.
+struct DrawChoice {
+  std::string best;      // drawn order; empty when no draw allowed a move
+  std::string lastDraw;  // the last draw tried; empty when the pool allows none
+};
+
+// Tries `passes` draws for the turn, searching each, and keeps the one whose best
+// move scores most (with blank limiting and "Stop bij eerste bonzel" as set).
+// Afterwards state.results holds the search of the last draw tried.
+DrawChoice optimiseDraw(GameState& state, int turnIndex, int passes);
+
 // Blank limiting: swaps each drawn blank of `best` that `bestMove` used as a letter
 // still in the bag for that letter. Returns whether a blank was replaced.
 bool limitDrawnBlanks(const GameState& state, std::string& best, const Move& bestMove);
