@@ -1,15 +1,11 @@
 // kwarrel-cli auto, end to end: a seeded game is saved the same every time, the
 // options reach the game, and bad input gives the right exit code.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "cli_runner.h"
 #include "files/config_file.h"
 #include "game/game_state.h"
 
@@ -17,33 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliAuto : public ::testing::Test {
+using kwarrel::cli_runner::Capture;
+
+class CliAuto : public kwarrel::cli_runner::CliTest {
  protected:
-  void SetUp() override {
-    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
-    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    folder = fs::current_path() / ("cli_auto_" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override {
-    if (!folder.empty()) fs::remove_all(folder);
-  }
-
-  std::string read(const std::string& name) const {
-    std::ifstream in(folder / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
   // Runs `kwarrel-cli auto ARGS` in the test's folder; returns the exit code.
   int autoGame(const std::string& args) const {
-    const std::string command = "cd \"" + folder.string() + "\" && \"" +
-                                std::getenv("KWARREL_CLI") + "\" auto " + args +
-                                " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return runHere("auto " + args, Capture::Neither).exitCode;
   }
 
   // Turn rows of a saved board page that hold a drawn rack.
@@ -54,8 +30,6 @@ class CliAuto : public ::testing::Test {
     }
     return rows;
   }
-
-  fs::path folder;
 };
 
 TEST_F(CliAuto, SeededGameIsSavedReproducibly) {
@@ -82,7 +56,7 @@ TEST_F(CliAuto, SeededGameIsSavedReproducibly) {
 }
 
 TEST_F(CliAuto, LoadedGameIsContinued) {
-  std::ofstream(folder / "game.txt", std::ios::binary) << "HUISKAT HUIS 8 H\n";
+  write("game.txt", "HUISKAT HUIS 8 H\n");
   ASSERT_EQ(autoGame("out.html --load game.txt --seed 7 --loops 3 --limit-blanks"), 0);
   const std::string page = read("out.html");
   EXPECT_NE(page.find("<tr><td>1.</td><td>HUISKAT</td><td>HUIS</td><td>8H</td>"),
@@ -101,7 +75,7 @@ TEST_F(CliAuto, StuckGameIsRecordedInResultsFolder) {
   settings.countTable[kwarrel::letterCode('Y')] = 1;
   ASSERT_TRUE(kwarrel::saveSettings(settings, kwarrel::nominalColumnWidths(settings.settings),
                                     folder.string()));
-  std::ofstream(folder / "game.txt", std::ios::binary) << "HUISQQY HUIS 8 H\n";
+  write("game.txt", "HUISQQY HUIS 8 H\n");
 
   ASSERT_EQ(autoGame("out.html --load game.txt --seed 3"), 0);
   EXPECT_FALSE(fs::exists(folder / "resultaten"));  // never created

@@ -1,66 +1,29 @@
 // kwarrel-cli enter, end to end: an accepted turn lands in the saved file, a
 // refused one prints its Dutch message and writes nothing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "cli_runner.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using kwarrel::cli_runner::Capture;
+using kwarrel::cli_runner::RunResult;
 
-struct RunResult {
-  std::string output;
-  int exitCode = -1;
-};
-
-class CliEnter : public ::testing::Test {
+class CliEnter : public kwarrel::cli_runner::CliTest {
  protected:
   void SetUp() override {
-    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
-    folder = fs::current_path() /
-             ("cli_enter_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    CliTest::SetUp();
+    if (IsSkipped()) return;
     // HUIS across from H8.
     write("game.txt", "HUISKAT HUIS 8 H\n");
   }
-  void TearDown() override {
-    if (!folder.empty()) fs::remove_all(folder);
-  }
-
-  void write(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name, std::ios::binary) << text;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  bool exists(const std::string& name) { return fs::exists(folder / name); }
 
   // Runs `kwarrel-cli enter ARGS` in the test's folder; stdout is read, stderr dropped.
-  RunResult enter(const std::string& args) {
-    RunResult result;
-    const std::string command = "cd \"" + folder.string() + "\" && \"" +
-                                std::getenv("KWARREL_CLI") + "\" enter " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[256];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
-    const int status = pclose(pipe);
-    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    return result;
+  RunResult enter(const std::string& args) const {
+    return runHere("enter " + args, Capture::Stdout);
   }
-
-  fs::path folder;
 };
 
 TEST_F(CliEnter, AcceptedTurnIsSaved) {

@@ -1,15 +1,10 @@
 // kwarrel-cli moves and square, end to end on a small game file.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
 #include "dict/word_graph.h"
 #include "files/game_file.h"
 #include "game/draw.h"
@@ -21,48 +16,25 @@
 namespace kwarrel {
 namespace {
 
-namespace fs = std::filesystem;
+using cli_runner::Capture;
+using cli_runner::RunResult;
 
-struct RunResult {
-  std::string output;
-  int exitCode = -1;
-};
-
-class CliMoves : public ::testing::Test {
+class CliMoves : public cli_runner::CliTest {
  protected:
   void SetUp() override {
-    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
-    folder = fs::current_path() /
-             ("cli_moves_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    CliTest::SetUp();
+    if (IsSkipped()) return;
     // HUIS across from H8, then a drawn rack waiting for its move.
-    std::ofstream(folder / "spel.txt", std::ios::binary) << "HUISKAT HUIS 8 H\nKATERSE\n";
-  }
-  void TearDown() override {
-    if (!folder.empty()) fs::remove_all(folder);
+    write("spel.txt", "HUISKAT HUIS 8 H\nKATERSE\n");
   }
 
   // Runs `kwarrel-cli ARGS` in the test's folder; stdout is read, stderr dropped.
-  RunResult run(const std::string& args) {
-    RunResult result;
-    const std::string command = "cd \"" + folder.string() + "\" && \"" +
-                                std::getenv("KWARREL_CLI") + "\" " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[256];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
-    const int status = pclose(pipe);
-    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    return result;
-  }
+  RunResult run(const std::string& args) const { return runHere(args, Capture::Stdout); }
 
   // The same game in this process, with an optional typed rack for turn 2.
   std::string expectedMoves(const std::string& rack, bool bestOnly) {
     GameState state(builtInWordGraph());
-    EXPECT_EQ(loadGameFile(state, (folder / "spel.txt").string()), 0);
+    EXPECT_EQ(loadGameFile(state, file("spel.txt")), 0);
     if (!rack.empty()) {
       state.turns[1].rack = normaliseDraw(state, rack);
       clearSquareMoves(state);
@@ -73,8 +45,6 @@ class CliMoves : public ::testing::Test {
     for (const std::string& line : candidateLines(state.results, bestOnly)) text += line + "\n";
     return text;
   }
-
-  fs::path folder;
 };
 
 TEST_F(CliMoves, MovesListsTheSearchOfTheTurnInProgress) {
@@ -92,7 +62,7 @@ TEST_F(CliMoves, MovesListsTheSearchOfTheTurnInProgress) {
 }
 
 TEST_F(CliMoves, MovesPrintsNothingWithoutASearch) {
-  std::ofstream(folder / "kort.txt", std::ios::binary) << "HUISKAT HUIS 8 H\n";
+  write("kort.txt", "HUISKAT HUIS 8 H\n");
   const RunResult result = run("moves kort.txt");
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.output, "");
@@ -111,7 +81,7 @@ TEST_F(CliMoves, MovesRefusesBadUseAndUnreadableFiles) {
 
 TEST_F(CliMoves, SquareListsThePossibilitiesOfOneSquare) {
   GameState state(builtInWordGraph());
-  ASSERT_EQ(loadGameFile(state, (folder / "spel.txt").string()), 0);
+  ASSERT_EQ(loadGameFile(state, file("spel.txt")), 0);
   // A square where some move of KATERSE starts.
   const Move& first = state.results.front();
   const int row0 = first.row - 1;

@@ -1,13 +1,11 @@
 // Saving: the form chosen by the file ending, and `kwarrel-cli save GAME OUT` with
 // its exit codes and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <string>
 
+#include "cli_runner.h"
 #include "files/save.h"
 #include "report_games.h"
 
@@ -52,76 +50,62 @@ TEST(SaveGame, TurnPagesGoBesideTheChosenFileAndTheGameIsRecomputed) {
   EXPECT_FALSE(saveGame(*state, folder.file("geen/spel.txt")));
 }
 
-struct RunResult {
-  std::string output;
-  int exitCode = -1;
-};
+using cli_runner::Capture;
+using cli_runner::runCli;
+using cli_runner::RunResult;
 
-RunResult runCli(const std::string& args, const std::string& redirect) {
-  RunResult result;
-  const std::string command =
-      std::string("\"") + std::getenv("KWARREL_CLI") + "\" " + args + " " + redirect;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[256];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
-  const int status = pclose(pipe);
-  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-  return result;
-}
-
-class CliSave : public ::testing::Test {
+// Runs from the build folder, not the test's, with absolute paths to the files.
+class CliSave : public cli_runner::CliTest {
  protected:
   void SetUp() override {
-    if (std::getenv("KWARREL_CLI") == nullptr) GTEST_SKIP() << "KWARREL_CLI is not set";
-    std::ofstream game(folder.file("spel.txt"));
-    game << "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\n";
+    CliTest::SetUp();
+    if (IsSkipped()) return;
+    write("spel.txt", "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\n");
   }
-  std::string quoted(const std::string& name) const { return "'" + folder.file(name) + "'"; }
-  ScratchFolder folder{"cli-save"};
+  std::string quoted(const std::string& name) const { return cli_runner::shellQuoted(file(name)); }
 };
 
 TEST_F(CliSave, WritesTheFormTheEndingAsks) {
-  RunResult run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.txt"), "2>&1");
+  RunResult run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(run.output, "");
-  const std::string listing = readFile(folder.file("uit.txt"));
+  const std::string listing = read("uit.txt");
   EXPECT_EQ(listing.substr(0, 93),
             "IDNXAET   TAXIEND         8  B     98 -    98\n"
             "KWEEZBJ   BEZWIJKE        E  4    138 -   236\n"
             "\n");
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.max"), "2>&1");
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.max"), Capture::Both);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  const std::string maxListing = readFile(folder.file("uit.max"));
+  const std::string maxListing = read("uit.max");
   EXPECT_EQ(maxListing.substr(0, 45), listing.substr(0, 45));
   EXPECT_NE(maxListing.substr(45, 3), "\nKW");  // maximum columns follow the total
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("Bord.HTML"), "2>&1");
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("Bord.HTML"), Capture::Both);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_NE(readFile(folder.file("Bord.HTML")).find("<td>2.</td><td>KWEEZBJ</td><td>BEZWIJKE</td>"),
+  EXPECT_NE(read("Bord.HTML").find("<td>2.</td><td>KWEEZBJ</td><td>BEZWIJKE</td>"),
             std::string::npos);
 
   // Run from another folder: the later pages still go beside OUT.
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("r.htm"), "2>&1");
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("r.htm"), Capture::Both);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_TRUE(std::filesystem::exists(folder.file("r1.htm")));
-  EXPECT_TRUE(std::filesystem::exists(folder.file("r2.htm")));
+  EXPECT_TRUE(exists("r1.htm"));
+  EXPECT_TRUE(exists("r2.htm"));
   EXPECT_FALSE(std::filesystem::exists("r1.htm"));
 }
 
 TEST_F(CliSave, FailuresAreReportedInDutch) {
-  RunResult run = runCli("save " + quoted("ontbreekt.txt") + " " + quoted("uit.txt"), "2>&1");
+  RunResult run =
+      runCli("save " + quoted("ontbreekt.txt") + " " + quoted("uit.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "Kan " + folder.file("ontbreekt.txt") + " niet inladen\n");
-  EXPECT_FALSE(std::filesystem::exists(folder.file("uit.txt")));
+  EXPECT_EQ(run.output, "Kan " + file("ontbreekt.txt") + " niet inladen\n");
+  EXPECT_FALSE(exists("uit.txt"));
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("geen/uit.txt"), "2>&1");
+  run = runCli("save " + quoted("spel.txt") + " " + quoted("geen/uit.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "Kan " + folder.file("geen/uit.txt") + " niet bewaren\n");
+  EXPECT_EQ(run.output, "Kan " + file("geen/uit.txt") + " niet bewaren\n");
 
-  run = runCli("save " + quoted("spel.txt"), "2>&1");
+  run = runCli("save " + quoted("spel.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.output.find("Gebruik: kwarrel-cli save SPEL UIT"), std::string::npos);
 }
