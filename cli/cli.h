@@ -32,6 +32,11 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
                                         const std::vector<std::string>& flags,
                                         const std::vector<std::string>& withValue);
 
+// The Dutch messages, on standard error, for a game file that cannot be read and
+// an output that cannot be written.
+void reportUnreadable(const std::string& path);
+void reportUnwritable(const std::string& path);
+
 // Prepares a game as the program does at start-up: the built-in word graph and the
 // configuration file of the current directory, when it can be read.
 void prepareGame(GameState& state);

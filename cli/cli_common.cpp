@@ -40,6 +40,14 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
   return arguments;
 }
 
+void reportUnreadable(const std::string& path) {
+  std::fprintf(stderr, "Kan bestand %s niet lezen\n", path.c_str());
+}
+
+void reportUnwritable(const std::string& path) {
+  std::fprintf(stderr, "Kan bestand %s niet schrijven\n", path.c_str());
+}
+
 void prepareGame(GameState& state) {
   // As the program starts: the settings of the current folder, when there are any.
   loadSettings(state);

@@ -88,13 +88,13 @@ int runAuto(int argc, char** argv) {
 
   if (const auto gamePath = parsed->value("load")) {
     if (loadGameFile(state, *gamePath) != 0) {
-      std::fprintf(stderr, "Spel %s kan niet gelezen worden\n", gamePath->c_str());
+      reportUnreadable(*gamePath);
       return kExitRejected;
     }
   }
   autoGameCommand(state);
   if (!saveGame(state, outPath)) {
-    std::fprintf(stderr, "Spel kan niet bewaard worden in %s\n", outPath.c_str());
+    reportUnwritable(outPath);
     return kExitRejected;
   }
   return kExitDone;

@@ -107,7 +107,7 @@ int runEnter(int argc, char** argv) {
   GameState state(builtInWordGraph());
   prepareGame(state);
   if (loadGameFile(state, gamePath) != 0) {
-    std::printf("Kan bestand %s niet lezen\n", gamePath.c_str());
+    reportUnreadable(gamePath);
     return kExitRejected;
   }
   const std::string message = enterTurn(state, turnNumber - 1, positional[2], row0, column0,
@@ -120,7 +120,7 @@ int runEnter(int argc, char** argv) {
   state.results.clear();
   recomputeGame(state);
   if (!saveGame(state, outPath)) {
-    std::printf("Kan bestand %s niet schrijven\n", outPath.c_str());
+    reportUnwritable(outPath);
     return kExitRejected;
   }
   return kExitDone;

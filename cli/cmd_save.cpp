@@ -21,11 +21,11 @@ int runSave(int argc, char** argv) {
   auto state = std::make_unique<GameState>(builtInWordGraph());
   prepareGame(*state);
   if (loadGameFile(*state, gamePath) != 0) {
-    std::fprintf(stderr, "Kan %s niet inladen\n", gamePath.c_str());
+    reportUnreadable(gamePath);
     return kExitRejected;
   }
   if (!saveGame(*state, outPath)) {
-    std::fprintf(stderr, "Kan %s niet bewaren\n", outPath.c_str());
+    reportUnwritable(outPath);
     return kExitRejected;
   }
   return kExitDone;

@@ -14,7 +14,7 @@ bool loadGameForSearch(GameState& state, const std::string& path,
                        const std::optional<std::string>& rack) {
   prepareGame(state);
   if (loadGameFile(state, path) != 0) {
-    std::fprintf(stderr, "Kan bestand %s niet lezen\n", path.c_str());
+    reportUnreadable(path);
     return false;
   }
   if (!rack) return true;

@@ -67,11 +67,12 @@ TEST_F(CliEnter, RefusedTurnPrintsTheMessageAndWritesNothing) {
 }
 
 TEST_F(CliEnter, UnreadableOrUnwritableFiles) {
-  RunResult run = enter("missing.txt 2 ENKATER H8 V HE -o out.txt");
+  // File errors go to standard error, like every command's.
+  RunResult run = runHere("enter missing.txt 2 ENKATER H8 V HE -o out.txt", Capture::Stderr);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Kan bestand missing.txt niet lezen\n");
   EXPECT_FALSE(exists("out.txt"));
-  run = enter("game.txt 2 ENKATER H8 V HE -o no/such/folder/out.txt");
+  run = runHere("enter game.txt 2 ENKATER H8 V HE -o no/such/folder/out.txt", Capture::Stderr);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Kan bestand no/such/folder/out.txt niet schrijven\n");
 }

@@ -98,12 +98,12 @@ TEST_F(CliSave, FailuresAreReportedInDutch) {
   RunResult run =
       runCli("save " + quoted("ontbreekt.txt") + " " + quoted("uit.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "Kan " + file("ontbreekt.txt") + " niet inladen\n");
+  EXPECT_EQ(run.output, "Kan bestand " + file("ontbreekt.txt") + " niet lezen\n");
   EXPECT_FALSE(exists("uit.txt"));
 
   run = runCli("save " + quoted("spel.txt") + " " + quoted("geen/uit.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "Kan " + file("geen/uit.txt") + " niet bewaren\n");
+  EXPECT_EQ(run.output, "Kan bestand " + file("geen/uit.txt") + " niet schrijven\n");
 
   run = runCli("save " + quoted("spel.txt"), Capture::Both);
   EXPECT_EQ(run.exitCode, 2);
