@@ -2,6 +2,8 @@
 // replayed, what the turn list shows, when a search runs, and the draw passes.
 #include <gtest/gtest.h>
 
+#include "tests/report_games.h"
+
 #include <string>
 #include <vector>
 
@@ -29,12 +31,7 @@ class TurnCycleTest : public ::testing::Test {
 
   void play(int i, const std::string& rack, const std::string& word, int row, int column,
             bool horizontal) {
-    Turn& turn = state.turns[i];
-    turn.rack = rack;
-    turn.word = word;
-    turn.row = row;
-    turn.column = column;
-    turn.horizontal = horizontal ? 1 : 0;
+    report_games::setTurn(state, i, rack, word, static_cast<char>(column + 64), row, horizontal);
   }
 
   // A result list no search of this game would produce.

@@ -3,6 +3,8 @@
 // a table.
 #include <gtest/gtest.h>
 
+#include "tests/report_games.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,12 +22,7 @@ class ValidationTest : public ::testing::Test {
   // Stores turn i with a 1-based square, as the turn table holds it.
   void setTurn(int i, const std::string& rack, const std::string& word, int row, int column,
                bool horizontal) {
-    Turn& turn = state.turns[i];
-    turn.rack = rack;
-    turn.word = word;
-    turn.row = row;
-    turn.column = column;
-    turn.horizontal = horizontal ? 1 : 0;
+    report_games::setTurn(state, i, rack, word, static_cast<char>(column + 64), row, horizontal);
   }
 
   // HUIS across from H8: 0-based row 7, columns 7..10.
