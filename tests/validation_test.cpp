@@ -22,7 +22,9 @@ class ValidationTest : public ::testing::Test {
   // Stores turn i with a 1-based square, as the turn table holds it.
   void setTurn(int i, const std::string& rack, const std::string& word, int row, int column,
                bool horizontal) {
-    report_games::setTurn(state, i, rack, word, static_cast<char>(column + 64), row, horizontal);
+    report_games::setTurn(state, i, rack, word, 'A', row, horizontal);
+    // Damaged columns such as INT32_MAX are stored as they stand, not through a letter.
+    state.turns[i].column = column;
   }
 
   // HUIS across from H8: 0-based row 7, columns 7..10.
