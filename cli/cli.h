@@ -1,6 +1,7 @@
 // kwarrel-cli: the core without a window. Each command lives in its own file.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -55,5 +56,16 @@ void benchAutoGames(bool quick);
 
 // The rules of the "/maxb=" switch: digits only, taken only when 11..50.
 std::optional<int> parseMaxTurns(const std::string& digits);
+
+// Decimal digits only (any number of them), at most `limit`.
+std::optional<uint32_t> parseUnsigned(const std::string& text, uint32_t limit);
+
+// A square as a column letter and a row number ("H8", "h8"), 0-based. Any letter
+// and any row are read; the caller decides what lies on the board.
+bool parseSquare(const std::string& text, int& row0, int& column0);
+
+// Prints `problem` (when given) and the command's usage text on standard error;
+// returns the usage exit code.
+int usageError(const char* usage, const char* problem = nullptr);
 
 }  // namespace kwarrel::cli

@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "files/config_file.h"
+#include "game/letters.h"
 
 namespace kwarrel::cli {
 
@@ -58,14 +59,38 @@ void prepareGame(GameState& state) {
 namespace kwarrel::cli {
 
 std::optional<int> parseMaxTurns(const std::string& digits) {
-  if (digits.empty()) return std::nullopt;
-  int value = 0;
-  for (const char c : digits) {
+  const std::optional<uint32_t> value = parseUnsigned(digits, 50);
+  if (!value || *value < 11) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+std::optional<uint32_t> parseUnsigned(const std::string& text, uint32_t limit) {
+  if (text.empty()) return std::nullopt;
+  uint64_t value = 0;
+  for (const char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = std::min(value * 10 + (c - '0'), 1000);  // large enough to be refused, never overflowing
+    // Held just past the limit: long runs of digits are refused, never overflowing.
+    value = std::min<uint64_t>(value * 10 + static_cast<uint64_t>(c - '0'), uint64_t{limit} + 1);
   }
-  if (value < 11 || value > 50) return std::nullopt;
-  return value;
+  if (value > limit) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
+
+bool parseSquare(const std::string& text, int& row0, int& column0) {
+  if (text.size() < 2) return false;
+  const char letter = upperCase(text[0]);
+  if (!isUpperLetter(letter)) return false;
+  const std::optional<uint32_t> row = parseUnsigned(text.substr(1), 999999);
+  if (!row) return false;
+  column0 = letter - 'A';
+  row0 = static_cast<int>(*row) - 1;
+  return true;
+}
+
+int usageError(const char* usage, const char* problem) {
+  if (problem != nullptr) std::fprintf(stderr, "%s\n", problem);
+  std::fputs(usage, stderr);
+  return kExitUsage;
 }
 
 }  // namespace kwarrel::cli

@@ -27,24 +27,6 @@ const char* const kAutoUsage =
     "  --stop-at-bonzel     stop bij eerste bonzel\n"
     "  --alphabetical       trekking alfabetisch tonen\n";
 
-int usage(const char* problem = nullptr) {
-  if (problem != nullptr) std::fprintf(stderr, "%s\n", problem);
-  std::fputs(kAutoUsage, stderr);
-  return kExitUsage;
-}
-
-// Decimal digits only, at most `limit`.
-std::optional<uint32_t> parseUnsigned(const std::string& text, uint32_t limit) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<uint64_t>(c - '0');
-  }
-  if (value > limit) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
-
 void applyFlags(const Arguments& arguments, Settings& settings) {
   if (arguments.has("limit-blanks")) settings.limitBlanks = true;
   if (arguments.has("blank-every-draw")) settings.blankEveryDraw = true;
@@ -60,21 +42,21 @@ int runAuto(int argc, char** argv) {
       argc, argv, 2,
       {"limit-blanks", "blank-every-draw", "q-needs-u", "stop-at-bonzel", "alphabetical"},
       {"load", "seed", "loops", "maxb"});
-  if (!parsed) return usage();
-  if (parsed->positional.size() != 1) return usage();
+  if (!parsed) return usageError(kAutoUsage);
+  if (parsed->positional.size() != 1) return usageError(kAutoUsage);
   const std::string& outPath = parsed->positional[0];
 
   // The program seeds with the time in seconds; a given seed replays a game.
   uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
   if (const auto text = parsed->value("seed")) {
     const auto value = parseUnsigned(*text, UINT32_MAX);
-    if (!value) return usage("Ongeldige startwaarde voor --seed");
+    if (!value) return usageError(kAutoUsage, "Ongeldige startwaarde voor --seed");
     seed = *value;
   }
   std::optional<uint32_t> loops;
   if (const auto text = parsed->value("loops")) {
     loops = parseUnsigned(*text, 9999);
-    if (!loops) return usage("Ongeldig aantal voor --loops (0..9999)");
+    if (!loops) return usageError(kAutoUsage, "Ongeldig aantal voor --loops (0..9999)");
   }
 
   GameState state(builtInWordGraph());

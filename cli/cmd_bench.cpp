@@ -134,10 +134,8 @@ void printTimes(const char* label, const char* blanks, std::vector<double> times
 
 int runBench(int argc, char** argv) {
   const auto arguments = parseArguments(argc, argv, 2, {"quick"}, {});
-  if (!arguments) return kExitUsage;
-  if (!arguments->positional.empty()) {
-    std::fputs("Gebruik: kwarrel-cli bench [--quick]\n", stderr);
-    return kExitUsage;
+  if (!arguments || !arguments->positional.empty()) {
+    return usageError("Gebruik: kwarrel-cli bench [--quick]\n");
   }
   const bool quick = arguments->has("quick");
   const int wanted = quick ? kQuickPositions : kFullPositions;

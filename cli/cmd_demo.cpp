@@ -1,6 +1,6 @@
 // A short demonstration: the program plays a whole game by itself and prints it.
 #include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <ctime>
 
 #include "cli/cli.h"
@@ -10,21 +10,16 @@
 namespace kwarrel::cli {
 
 int runDemo(int argc, char** argv) {
+  const char* const usage = "Gebruik: kwarrel-cli demo [--seed N]\n";
   const auto arguments = parseArguments(argc, argv, 2, {}, {"seed"});
-  if (!arguments || !arguments->positional.empty()) {
-    std::fputs("Gebruik: kwarrel-cli demo [--seed N]\n", stderr);
-    return kExitUsage;
-  }
+  if (!arguments || !arguments->positional.empty()) return usageError(usage);
   GameState state(builtInWordGraph());
   prepareGame(state);
   uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
   if (const auto text = arguments->value("seed")) {
-    char* end = nullptr;
-    seed = static_cast<uint32_t>(std::strtoul(text->c_str(), &end, 10));
-    if (text->empty() || *end != '\0') {
-      std::fputs("Gebruik: kwarrel-cli demo [--seed N]\n", stderr);
-      return kExitUsage;
-    }
+    const std::optional<uint32_t> value = parseUnsigned(*text, UINT32_MAX);
+    if (!value) return usageError(usage, "Ongeldige startwaarde voor --seed");
+    seed = *value;
   }
   state.random.seed(seed);
   std::printf("Kwarrel speelt een automatisch duplicaatspel (seed %u).\n\n", seed);

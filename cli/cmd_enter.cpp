@@ -26,36 +26,6 @@ const char* const kEnterUsage =
     "  WOORD     het hele woord; kleine letter = blanco\n"
     "Zonder -o wordt SPEL zelf overschreven.\n";
 
-int usage(const char* problem = nullptr) {
-  if (problem != nullptr) std::fprintf(stderr, "%s\n", problem);
-  std::fputs(kEnterUsage, stderr);
-  return kExitUsage;
-}
-
-// Digits only; large values stay large without overflowing.
-bool parseNumber(const std::string& text, int& value) {
-  if (text.empty() || text.size() > 9) return false;
-  value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  return true;
-}
-
-// A square as a column letter and a row number ("H8", "h8"). A letter past O or a
-// row past 15 is still a square; the entry refuses it as off the board.
-bool parseSquare(const std::string& text, int& row0, int& column0) {
-  if (text.size() < 2) return false;
-  const char letter = upperCase(text[0]);
-  if (!isUpperLetter(letter)) return false;
-  int row = 0;
-  if (!parseNumber(text.substr(1), row)) return false;
-  column0 = letter - 'A';
-  row0 = row - 1;
-  return true;
-}
-
 bool parseDirection(const std::string& text, bool& horizontal) {
   if (text == "H" || text == "h") {
     horizontal = true;
@@ -85,20 +55,20 @@ int runEnter(int argc, char** argv) {
   std::vector<char*> arguments = withLongOptions(argc, argv, outOption);
   const std::optional<Arguments> parsed =
       parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"}, {"out"});
-  if (!parsed) return usage();
-  if (parsed->positional.size() != 6) return usage();
+  if (!parsed) return usageError(kEnterUsage);
+  if (parsed->positional.size() != 6) return usageError(kEnterUsage);
   if (parsed->has("skip-wordlist") && parsed->has("skip-all")) {
-    return usage("Kies --skip-wordlist of --skip-all, niet allebei");
+    return usageError(kEnterUsage, "Kies --skip-wordlist of --skip-all, niet allebei");
   }
   const std::vector<std::string>& positional = parsed->positional;
   const std::string& gamePath = positional[0];
-  int turnNumber = 0;
-  if (!parseNumber(positional[1], turnNumber)) return usage("Ongeldig beurtnummer");
+  const std::optional<uint32_t> turnNumber = parseUnsigned(positional[1], INT32_MAX);
+  if (!turnNumber) return usageError(kEnterUsage, "Ongeldig beurtnummer");
   int row0 = 0;
   int column0 = 0;
-  if (!parseSquare(positional[3], row0, column0)) return usage("Ongeldig vakje");
+  if (!parseSquare(positional[3], row0, column0)) return usageError(kEnterUsage, "Ongeldig vakje");
   bool horizontal = true;
-  if (!parseDirection(positional[4], horizontal)) return usage("Richting moet H of V zijn");
+  if (!parseDirection(positional[4], horizontal)) return usageError(kEnterUsage, "Richting moet H of V zijn");
   const EntryCheck check = parsed->has("skip-all")        ? EntryCheck::SkipAll
                            : parsed->has("skip-wordlist") ? EntryCheck::SkipWordList
                                                           : EntryCheck::Full;
@@ -110,7 +80,7 @@ int runEnter(int argc, char** argv) {
     reportUnreadable(gamePath);
     return kExitRejected;
   }
-  const std::string message = enterTurn(state, turnNumber - 1, positional[2], row0, column0,
+  const std::string message = enterTurn(state, static_cast<int>(*turnNumber) - 1, positional[2], row0, column0,
                                         horizontal, positional[5], check);
   if (!message.empty()) {
     std::printf("%s\n", message.c_str());

@@ -12,16 +12,11 @@ namespace {
 
 const char* const kMovesUsage = "Gebruik: kwarrel-cli moves SPEL [--rack LETTERS] [--beste]\n";
 
-int movesUsage() {
-  std::fputs(kMovesUsage, stderr);
-  return kExitUsage;
-}
-
 }  // namespace
 
 int runMoves(int argc, char** argv) {
   const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"}, {"rack"});
-  if (!parsed || parsed->positional.size() != 1) return movesUsage();
+  if (!parsed || parsed->positional.size() != 1) return usageError(kMovesUsage);
 
   GameState state(builtInWordGraph());
   if (!loadGameForSearch(state, parsed->positional[0], parsed->value("rack"))) return kExitRejected;

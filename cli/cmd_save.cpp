@@ -12,8 +12,7 @@ namespace kwarrel::cli {
 int runSave(int argc, char** argv) {
   const auto arguments = parseArguments(argc, argv, 2, {}, {});
   if (!arguments || arguments->positional.size() != 2) {
-    std::fputs("Gebruik: kwarrel-cli save SPEL UIT\n", stderr);
-    return kExitUsage;
+    return usageError("Gebruik: kwarrel-cli save SPEL UIT\n");
   }
   const std::string& gamePath = arguments->positional[0];
   const std::string& outPath = arguments->positional[1];
