@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 
 #include "files/colour_file.h"
 #include "files/program_folder.h"
@@ -145,6 +146,28 @@ TEST_F(ColourFileTest, ColourFileIsReadFromTheProgramFolder) {
   Settings settings;
   loadColourFile(settings);
   EXPECT_EQ(checkWordColour(settings, true), (Rgb{255, 255, 0}));
+}
+
+TEST_F(ColourFileTest, CutAndRandomFilesLoadCleanly) {
+  const std::string line = "255 128 0 -12 99999999999 7\n";
+  for (size_t cut = 0; cut <= line.size(); ++cut) {
+    const Settings settings = load(line.substr(0, cut));
+    const Rgb colour = checkWordColour(settings, false);
+    EXPECT_GE(colour.red, 0);
+    EXPECT_LE(colour.red, 255);
+  }
+  std::mt19937 random(5700);
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes(random() % 1200, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random() % 3 == 0 ? ' ' : random());
+    const Settings settings = load(bytes);
+    for (const bool found : {false, true}) {
+      const Rgb colour = checkWordColour(settings, found);
+      EXPECT_TRUE(colour.red >= 0 && colour.red <= 255 && colour.green >= 0 &&
+                  colour.green <= 255 && colour.blue >= 0 && colour.blue <= 255)
+          << round;
+    }
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "dict/word_graph.h"
@@ -189,6 +190,36 @@ TEST_F(GameFileTest, TurnLineIsWrittenAsLaidDownAndReadsBack) {
   expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
   expectTurn(2, "ONTDEKT", "", 1, 1, true);
   EXPECT_EQ(turnsRead(), 3);  // the empty line before the board picture ends the turns
+}
+
+// Damaged files: any prefix of a real game, and lines of random tokens and bytes,
+// load without reading or writing outside anything (the sanitizer build checks).
+TEST_F(GameFileTest, CutAndRandomFilesLoadCleanly) {
+  const std::string game =
+      "IDNXAET TAXIEND 8 B\nKWEEZBJ BEZWIJKE E 4\nENORSTA EEN 11 E\nA+*bcde kAT 15 O\n"
+      "QQQQQQQ QUIZ 16 P\nONTDEKT ONTDEKT 1 A\n";
+  for (size_t cut = 0; cut <= game.size(); ++cut) {
+    ASSERT_EQ(load(game.substr(0, cut)), 0) << cut;
+    EXPECT_LE(turnsRead(), 6);
+  }
+
+  std::mt19937 random(5100);
+  const char* const pieces[] = {"HUISKAT", "huis", "+*", "8", "H", "15", "16", "0", "-3",
+                                "O", "P", "a", "\t", " ", "\n", "\r\n", "\xE9\xFF[", "99999999999"};
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const size_t length = random() % 80;
+    for (size_t i = 0; i < length; ++i) {
+      if (random() % 4 == 0) {
+        text += static_cast<char>(random());
+      } else {
+        text += pieces[random() % std::size(pieces)];
+      }
+    }
+    ASSERT_EQ(load(text), 0) << round;
+    EXPECT_LE(turnsRead(), state.maxTurns);
+    EXPECT_GE(state.totalScore, 0);
+  }
 }
 
 }  // namespace
