@@ -83,9 +83,13 @@ std::string placeMove(GameState& state, int row, int column, bool horizontal,
       return laid + "?";
     }
     if (!cell.empty) {
+      // An occupied square keeps its tile whatever the word says there: the board
+      // the search sees must stay the board that is shown.
       laid += cell.points != 0 ? upperCase(static_cast<char>('@' + cell.letter))
                                : lowerCase(static_cast<char>('@' + cell.letter));
-    } else if (isUpperLetter(c)) {
+      continue;
+    }
+    if (isUpperLetter(c)) {
       cell.points = state.valueTable[code];
       laid += c;
     } else if (replace && state.pool[code] > 0) {

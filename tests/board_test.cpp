@@ -146,6 +146,16 @@ TEST_F(BoardTest, LettersOnTheBoardAreTakenFromTheBoard) {
   EXPECT_EQ(placeMove(state, 8, 8, false, "zEE"), "ZEE");
   EXPECT_EQ(state.pool[letterCode('N')], before[letterCode('N')]);
   EXPECT_EQ(state.pool[letterCode('E')], before[letterCode('E')] - 3);
+
+  // A hand-made word that disagrees with the board, or holds a non-letter there,
+  // leaves the tiles on the board as they are: the search sees what is shown.
+  EXPECT_EQ(placeMove(state, 8, 8, false, "BAT"), "ZEE");
+  EXPECT_EQ(placeMove(state, 8, 10, false, "1A"), "nD");
+  EXPECT_EQ(state.board.at(8, 8).letter, letterCode('Z'));
+  EXPECT_EQ(state.board.at(9, 8).letter, letterCode('E'));
+  EXPECT_EQ(state.board.at(8, 10).letter, letterCode('N'));
+  EXPECT_EQ(state.board.at(8, 10).points, 0);
+  EXPECT_EQ(state.board.at(9, 10).letter, letterCode('D'));
 }
 
 TEST_F(BoardTest, ZeroValuedLetterIsWrittenBackLikeABlank) {
