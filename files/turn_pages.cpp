@@ -19,7 +19,8 @@ constexpr size_t kMaxMissText = 999;
 // order of the chain requires.
 struct PageDraft {
   int number = 0;
-  int rowsEnd = 0;  // turn index from which blank rows follow
+  int rowsEnd = 0;       // turn index from which blank rows follow
+  bool linksOn = false;  // the page links to a next page; otherwise it ends the chain
   std::string path;
   std::string text;
 };
@@ -76,18 +77,26 @@ void appendSquareName(std::string& out, const Turn& turn) {
 }
 
 // Turn rows of page n: the solved turns, then the rack of turn n + 1 with the link
-// to the next page. Returns whether that link was written.
+// to the next page. Returns whether that link was written. A page without the link
+// is the last one and receives the closing part, also when its last rack is drawn
+// but not yet played.
 bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& writer,
                     PageDraft& page, const std::string& stem) {
   const int n = page.number;
   int total = 0;
+  page.rowsEnd = state.maxTurns;
   for (int i = 0; i < state.maxTurns; ++i) {
     const Turn& turn = state.turns[i];
-    page.rowsEnd = i;
-    if (turn.rack.size() != kRackSize) return false;
+    if (turn.rack.size() != kRackSize) {
+      page.rowsEnd = i;
+      break;
+    }
     appendFormat(out, "<tr><td>%d.<td>", i + 1);
     appendHtmlEscaped(out, turn.rack);
-    if (turn.word.empty() || turn.word.size() > kMaxWordLength) return false;  // row stays open
+    if (turn.word.empty() || turn.word.size() > kMaxWordLength) {
+      page.rowsEnd = i;  // the row stays open and gets a blank row after it
+      break;
+    }
     if (i != n) {
       out += "<td>";
       appendHtmlEscaped(out, turn.word);
@@ -109,7 +118,7 @@ bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& w
     page.rowsEnd = n + 1;
     return true;
   }
-  page.rowsEnd = state.maxTurns;
+  writer.lastPageNumber = n;
   return false;
 }
 
@@ -198,8 +207,8 @@ void finishPage(PageDraft& page, GameState& state, TurnPagesWriter& writer, bool
   out += "</table>\n";
   appendBoard(out, state, n);
   if (n >= 1 && n <= state.maxTurns && withMax) appendMaximum(out, state, writer, n);
-  const bool nextDrawn = n < state.maxTurns - 1 && !state.turns[n].rack.empty();
-  out += nextDrawn ? "</BODY></HTML>\n" : "<br><br>\n";
+  // The last page stays open for the closing part.
+  out += page.linksOn ? "</BODY></HTML>\n" : "<br><br>\n";
 }
 
 std::string closingPart(const TurnPagesWriter& writer) {
@@ -241,7 +250,8 @@ bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
     page.path = number == pageNumber ? path : pagePath(writer, stem, number);
     page.text.reserve(24576);
     appendHead(page.text, number);
-    if (!appendTurnRows(page.text, state, writer, page, stem)) break;
+    page.linksOn = appendTurnRows(page.text, state, writer, page, stem);
+    if (!page.linksOn) break;
   }
   // Backwards: the last page first, as if each page were written from inside the
   // one before it.

@@ -225,11 +225,31 @@ TEST(TurnPages, RacksAreEscapedAndLinksSurviveAnyName) {
   EXPECT_NE(readFile(folder.file("mijn spel.htm")).find("<A HREF=mijn%20spel1.htm>Beurt 2</A>"),
             std::string::npos);
   // Without maxima no page has a maximum line.
-  EXPECT_EQ(page3.find("<br>"), std::string::npos);
-  // Turn 4 is drawn and unsolved: page 3 ends the chain but no page took the
-  // closing part as the last one, so it goes to page 0's companion file.
-  EXPECT_TRUE(endsWith(page3, "</BODY></HTML>\n"));
-  EXPECT_EQ(readFile(folder.file("mijn spel0.htm")), kPraise + "</BODY></HTML>\n");
+  EXPECT_EQ(page3.find("<br> "), std::string::npos);
+  // Turn 4 is drawn and unsolved: page 3 ends the chain and takes the closing part.
+  EXPECT_TRUE(endsWith(page3, "</table>\n<br><br>\n" + kPraise + "</BODY></HTML>\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("mijn spel0.htm")));
+}
+
+TEST(TurnPages, FullGameClosesEveryPageButTheLast) {
+  auto state = newGame();
+  state->maxTurns = kMinMaxTurns;
+  const auto maxima = report_games::playBestMoves(*state, kMinMaxTurns);
+  ASSERT_EQ(maxima.size(), static_cast<size_t>(kMinMaxTurns));
+  ScratchFolder folder("pages-full");
+  TurnPagesWriter writer;
+  writer.folder = folder.path().string() + "/";
+  ASSERT_TRUE(writeTurnPages(*state, writer, 0, "f", folder.file("f.htm"), true));
+  EXPECT_EQ(writer.lastPageNumber, kMinMaxTurns);
+
+  const std::string beforeLast = readFile(folder.file("f10.htm"));
+  EXPECT_NE(beforeLast.find(">Oplossing beurt 11</A>"), std::string::npos);
+  EXPECT_TRUE(endsWith(beforeLast, maximumLine(maxima[9]) + "</BODY></HTML>\n"));
+  const std::string last = readFile(folder.file("f11.htm"));
+  EXPECT_EQ(last.find("<A HREF"), std::string::npos);
+  EXPECT_TRUE(endsWith(last, maximumLine(maxima[10]) + "<br><br>\n" + kPraise + "</BODY></HTML>\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("f0.htm")));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("f12.htm")));
 }
 
 TEST(TurnPages, UnwritablePageIsReportedAndEndsTheChain) {
