@@ -114,6 +114,9 @@ bool readTurn(GameState& state, Turn& turn, std::string_view line) {
   if (count == 0 || tokens[0].size() != kRackSize) return false;
   turn.rack = displayRack(state, normaliseDraw(state, tokens[0]));
   if (count < kTokensRead) return true;
+  // A turn without a word, in a listing with maxima, has the " * " marker of its
+  // maximum right after the rack; no word is ever "*", so the turn keeps its rack only.
+  if (tokens[1] == "*") return true;
   rewriteFormatTwo(tokens);
   turn.word = tokens[1];
   readPlacement(turn, tokens);

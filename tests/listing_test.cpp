@@ -128,6 +128,10 @@ TEST(GameListing, ShortRackEndsTheLinesButNotTheGame) {
 TEST(GameListing, ListingLoadsBackToTheSameTurns) {
   auto state = newGame();
   report_games::playBestMoves(*state, 8, {3});
+  // Turn 9 drawn but not played: its maximum stands right after the rack.
+  state->turns[8].rack = "NRO*SSP";
+  recompute(*state);
+  ASSERT_FALSE(state->results.empty());
   ScratchFolder folder("listing-reload");
   for (const char* name : {"spel.txt", "spel.max"}) {
     const std::string path = folder.file(name);
