@@ -20,10 +20,13 @@ constexpr int kExitUsage = 2;
 // "--name VALUE" (when the command declares that it takes a value).
 struct Arguments {
   std::vector<std::string> positional;
-  std::map<std::string, std::string> options;  // name without dashes -> value ("" for flags)
+  // Name without dashes -> every value given, in order ("" for flags).
+  std::map<std::string, std::vector<std::string>> options;
 
   bool has(const std::string& name) const { return options.count(name) != 0; }
+  // The last value given: a later option overrides an earlier one.
   std::optional<std::string> value(const std::string& name) const;
+  std::vector<std::string> values(const std::string& name) const;
 };
 
 // Splits argv[first..] into positional arguments and options. `withValue` lists
@@ -38,9 +41,15 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
 void reportUnreadable(const std::string& path);
 void reportUnwritable(const std::string& path);
 
-// Prepares a game as the program does at start-up: the built-in word graph and the
-// configuration file of the current directory, when it can be read.
-void prepareGame(GameState& state);
+// Prepares a game as the program does at start-up: the configuration file of the
+// current directory, when it can be read, then every "--maxb N" in order, each
+// usable one overriding the ones before it.
+void prepareGame(GameState& state, const Arguments& arguments);
+
+// Loads a game file for a command. Prints a Dutch message and returns false when
+// the file cannot be read, or when it holds more turns than the game has (its
+// later turns would be lost; --maxb gives the game more turns).
+bool loadGame(GameState& state, const std::string& path);
 
 int runCheck(int argc, char** argv);
 int runMoves(int argc, char** argv);

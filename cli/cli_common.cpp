@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "files/config_file.h"
+#include "files/game_file.h"
 #include "game/letters.h"
 
 namespace kwarrel::cli {
@@ -10,7 +11,12 @@ namespace kwarrel::cli {
 std::optional<std::string> Arguments::value(const std::string& name) const {
   const auto found = options.find(name);
   if (found == options.end()) return std::nullopt;
-  return found->second;
+  return found->second.back();
+}
+
+std::vector<std::string> Arguments::values(const std::string& name) const {
+  const auto found = options.find(name);
+  return found == options.end() ? std::vector<std::string>{} : found->second;
 }
 
 std::optional<Arguments> parseArguments(int argc, char** argv, int first,
@@ -25,7 +31,7 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
     }
     const std::string name = text.substr(2);
     if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-      arguments.options[name] = "";
+      arguments.options[name].push_back("");
       continue;
     }
     if (std::find(withValue.begin(), withValue.end(), name) == withValue.end()) {
@@ -36,7 +42,7 @@ std::optional<Arguments> parseArguments(int argc, char** argv, int first,
       std::fprintf(stderr, "Optie %s verwacht een waarde\n", text.c_str());
       return std::nullopt;
     }
-    arguments.options[name] = argv[++i];
+    arguments.options[name].push_back(argv[++i]);
   }
   return arguments;
 }
@@ -49,9 +55,26 @@ void reportUnwritable(const std::string& path) {
   std::fprintf(stderr, "Kan bestand %s niet schrijven\n", path.c_str());
 }
 
-void prepareGame(GameState& state) {
+void prepareGame(GameState& state, const Arguments& arguments) {
   // As the program starts: the settings of the current folder, when there are any.
   loadSettings(state);
+  for (const std::string& text : arguments.values("maxb")) {
+    if (const std::optional<int> maxTurns = parseMaxTurns(text)) state.maxTurns = *maxTurns;
+  }
+}
+
+bool loadGame(GameState& state, const std::string& path) {
+  bool turnsLeftOver = false;
+  if (loadGameFile(state, path, &turnsLeftOver) != 0) {
+    reportUnreadable(path);
+    return false;
+  }
+  if (turnsLeftOver) {
+    std::fprintf(stderr, "Spel %s heeft meer dan %d beurten; geef het aantal met --maxb\n",
+                 path.c_str(), state.maxTurns);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace kwarrel::cli

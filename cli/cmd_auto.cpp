@@ -60,19 +60,13 @@ int runAuto(int argc, char** argv) {
   }
 
   GameState state(builtInWordGraph());
-  prepareGame(state);
-  if (const auto text = parsed->value("maxb")) {
-    if (const auto maxTurns = parseMaxTurns(*text)) state.maxTurns = *maxTurns;
-  }
+  prepareGame(state, *parsed);
   if (loops) state.settings.optimisationLoops = static_cast<int32_t>(*loops);
   applyFlags(*parsed, state.settings);
   state.random.seed(seed);
 
   if (const auto gamePath = parsed->value("load")) {
-    if (loadGameFile(state, *gamePath) != 0) {
-      reportUnreadable(*gamePath);
-      return kExitRejected;
-    }
+    if (!loadGame(state, *gamePath)) return kExitRejected;
   }
   autoGameCommand(state);
   if (!saveGame(state, outPath)) {

@@ -10,11 +10,11 @@
 namespace kwarrel::cli {
 
 int runDemo(int argc, char** argv) {
-  const char* const usage = "Gebruik: kwarrel-cli demo [--seed N]\n";
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"seed"});
+  const char* const usage = "Gebruik: kwarrel-cli demo [--seed N] [--maxb N]\n";
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"seed", "maxb"});
   if (!arguments || !arguments->positional.empty()) return usageError(usage);
   GameState state(builtInWordGraph());
-  prepareGame(state);
+  prepareGame(state, *arguments);
   uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
   if (const auto text = arguments->value("seed")) {
     const std::optional<uint32_t> value = parseUnsigned(*text, UINT32_MAX);

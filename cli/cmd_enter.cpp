@@ -18,7 +18,7 @@ namespace {
 
 const char* const kEnterUsage =
     "Gebruik: kwarrel-cli enter SPEL BEURT TREKKING VAKJE RICHTING WOORD\n"
-    "                           [--skip-wordlist | --skip-all] [-o UIT]\n"
+    "                           [--skip-wordlist | --skip-all] [-o UIT] [--maxb N]\n"
     "  BEURT     1 .. aantal beurten\n"
     "  TREKKING  7 letters ('+' of '*' = blanco), of \"\" voor geen trekking\n"
     "  VAKJE     kolomletter en rijnummer, bv. H8\n"
@@ -51,10 +51,13 @@ std::vector<char*> withLongOptions(int argc, char** argv, std::string& outOption
 }  // namespace
 
 int runEnter(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[argc - 1]) == "-o") {
+    return usageError(kEnterUsage, "Optie -o verwacht een waarde");
+  }
   std::string outOption;
   std::vector<char*> arguments = withLongOptions(argc, argv, outOption);
   const std::optional<Arguments> parsed =
-      parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"}, {"out"});
+      parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"}, {"out", "maxb"});
   if (!parsed) return usageError(kEnterUsage);
   if (parsed->positional.size() != 6) return usageError(kEnterUsage);
   if (parsed->has("skip-wordlist") && parsed->has("skip-all")) {
@@ -75,11 +78,8 @@ int runEnter(int argc, char** argv) {
   const std::string outPath = parsed->value("out").value_or(gamePath);
 
   GameState state(builtInWordGraph());
-  prepareGame(state);
-  if (loadGameFile(state, gamePath) != 0) {
-    reportUnreadable(gamePath);
-    return kExitRejected;
-  }
+  prepareGame(state, *parsed);
+  if (!loadGame(state, gamePath)) return kExitRejected;
   const std::string message = enterTurn(state, static_cast<int>(*turnNumber) - 1, positional[2], row0, column0,
                                         horizontal, positional[5], check);
   if (!message.empty()) {

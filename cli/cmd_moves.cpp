@@ -10,16 +10,16 @@
 namespace kwarrel::cli {
 namespace {
 
-const char* const kMovesUsage = "Gebruik: kwarrel-cli moves SPEL [--rack LETTERS] [--beste]\n";
+const char* const kMovesUsage = "Gebruik: kwarrel-cli moves SPEL [--rack LETTERS] [--beste] [--maxb N]\n";
 
 }  // namespace
 
 int runMoves(int argc, char** argv) {
-  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"}, {"rack"});
+  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"}, {"rack", "maxb"});
   if (!parsed || parsed->positional.size() != 1) return usageError(kMovesUsage);
 
   GameState state(builtInWordGraph());
-  if (!loadGameForSearch(state, parsed->positional[0], parsed->value("rack"))) return kExitRejected;
+  if (!loadGameForSearch(state, *parsed)) return kExitRejected;
   for (const std::string& line : candidateLines(state.results, state.bestOnly || parsed->has("beste"))) {
     std::printf("%s\n", line.c_str());
   }

@@ -12,7 +12,7 @@ namespace kwarrel::cli {
 namespace {
 
 const char* const kSquareUsage =
-    "Gebruik: kwarrel-cli square SPEL VAKJE [--rack LETTERS]\n"
+    "Gebruik: kwarrel-cli square SPEL VAKJE [--rack LETTERS] [--maxb N]\n"
     "  VAKJE  kolomletter A..O en rijnummer 1..15, bv. H8\n";
 
 void printLines(const char* label, const std::vector<std::string>& lines) {
@@ -23,7 +23,7 @@ void printLines(const char* label, const std::vector<std::string>& lines) {
 }  // namespace
 
 int runSquare(int argc, char** argv) {
-  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {}, {"rack"});
+  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {}, {"rack", "maxb"});
   if (!parsed || parsed->positional.size() != 2) return usageError(kSquareUsage);
   int row0 = 0;
   int column0 = 0;
@@ -33,7 +33,7 @@ int runSquare(int argc, char** argv) {
   }
 
   GameState state(builtInWordGraph());
-  if (!loadGameForSearch(state, parsed->positional[0], parsed->value("rack"))) return kExitRejected;
+  if (!loadGameForSearch(state, *parsed)) return kExitRejected;
   const std::optional<SquarePossibilities> possibilities = squarePossibilities(state, row0, column0);
   if (!possibilities) return kExitDone;
   std::printf("%s\n", possibilities->title.c_str());

@@ -10,13 +10,10 @@
 
 namespace kwarrel::cli {
 
-bool loadGameForSearch(GameState& state, const std::string& path,
-                       const std::optional<std::string>& rack) {
-  prepareGame(state);
-  if (loadGameFile(state, path) != 0) {
-    reportUnreadable(path);
-    return false;
-  }
+bool loadGameForSearch(GameState& state, const Arguments& arguments) {
+  prepareGame(state, arguments);
+  if (!loadGame(state, arguments.positional.at(0))) return false;
+  const std::optional<std::string> rack = arguments.value("rack");
   if (!rack) return true;
   // Loading searched the turn in progress already; recomputing again tells which it is.
   clearSquareMoves(state);

@@ -18,7 +18,9 @@ const char* const kUsage =
     "  enter SPEL BEURT TREKKING VAKJE RICHTING WOORD [opties]\n"
     "                            beurt ingeven\n"
     "  bench [--quick]           snelheidsmeting\n"
-    "  demo                      korte demonstratie\n";
+    "  demo [--seed N]           korte demonstratie\n"
+    "Opdrachten met een spel kennen ook --maxb N: het aantal beurten (11..50,\n"
+    "standaard 22). Elke opdracht met een spel leest Kwar2002.cfg uit de huidige map.\n";
 
 struct Command {
   const char* name;

@@ -107,6 +107,11 @@ void readPlacement(Turn& turn, const std::array<std::string, kTokensRead>& token
   }
 }
 
+bool startsWithRack(std::string_view line) {
+  std::array<std::string, kTokensRead> tokens;
+  return splitTokens(line, tokens) > 0 && tokens[0].size() == kRackSize;
+}
+
 // Reads one line into the turn. False when the line ends the reading.
 bool readTurn(GameState& state, Turn& turn, std::string_view line) {
   std::array<std::string, kTokensRead> tokens;
@@ -142,7 +147,7 @@ void appendPadded(std::string& out, std::string_view text, size_t width) {
 
 }  // namespace
 
-int loadGameFile(GameState& state, const std::string& path) {
+int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver) {
   errno = 0;
   const File file(std::fopen(path.c_str(), "r"));
   if (!file) return openError();
@@ -153,9 +158,12 @@ int loadGameFile(GameState& state, const std::string& path) {
 
   resetTurns(state);
   std::string line;
-  for (int k = 0; k < state.maxTurns; ++k) {
-    if (!readLine(file.get(), line)) break;
-    if (!readTurn(state, state.turns[k], line)) break;
+  int k = 0;
+  while (k < state.maxTurns && readLine(file.get(), line) && readTurn(state, state.turns[k], line)) {
+    ++k;
+  }
+  if (turnsLeftOver != nullptr) {
+    *turnsLeftOver = k == state.maxTurns && readLine(file.get(), line) && startsWithRack(line);
   }
   clearSquareMoves(state);
   state.results.clear();

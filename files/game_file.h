@@ -9,7 +9,9 @@ namespace kwarrel {
 
 // Reads the game file into the turn table and recomputes the game. Returns 0, or
 // the error number when the file cannot be opened or read; then nothing changes.
-int loadGameFile(GameState& state, const std::string& path);
+// Lines past the last turn of the game are not read; when `turnsLeftOver` is
+// given it tells whether the line after the last turn holds a turn of its own.
+int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver = nullptr);
 
 // One turn as the file holds it, without line feed: the rack in 10 columns; for a
 // word of 1..15 letters also the word in 16, the square (horizontal: row then

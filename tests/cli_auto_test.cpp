@@ -48,6 +48,11 @@ TEST_F(CliAuto, SeededGameIsSavedReproducibly) {
   EXPECT_LE(turnRows(read("short.html")), 11);
   ASSERT_EQ(autoGame("ignored.html --seed 42 --maxb 60"), 0);
   EXPECT_EQ(read("ignored.html"), page);
+  // A later value overrides an earlier one only when it is usable itself.
+  ASSERT_EQ(autoGame("thirty.html --seed 42 --maxb 30"), 0);
+  ASSERT_EQ(autoGame("kept.html --seed 42 --maxb 30 --maxb 99 --maxb x"), 0);
+  EXPECT_EQ(read("kept.html"), read("thirty.html"));
+  EXPECT_NE(read("thirty.html"), page);
 
   // Alphabetical display sorts every stored rack.
   ASSERT_EQ(autoGame("sorted.html --seed 42 --alphabetical"), 0);

@@ -77,6 +77,28 @@ TEST_F(CliEnter, UnreadableOrUnwritableFiles) {
   EXPECT_EQ(run.output, "Kan bestand no/such/folder/out.txt niet schrijven\n");
 }
 
+// A game of more turns than the default 22 is never cut short by a command that
+// writes it back: without --maxb the command refuses, with it every turn stays.
+TEST_F(CliEnter, LongGameNeedsItsNumberOfTurns) {
+  std::string game = "HUISKAT HUIS 8 H\n";
+  for (int turn = 2; turn <= 23; ++turn) game += "ENKATER\n";
+  write("long.txt", game);
+  RunResult run = runHere("enter long.txt 2 ENKATER H8 V HE", Capture::Stderr);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Spel long.txt heeft meer dan 22 beurten; geef het aantal met --maxb\n");
+  EXPECT_EQ(read("long.txt"), game);
+  EXPECT_EQ(runHere("save long.txt out.txt", Capture::Neither).exitCode, 1);
+  EXPECT_FALSE(exists("out.txt"));
+
+  EXPECT_EQ(enter("long.txt 2 ENKATER H8 V HE --maxb 23").exitCode, 0);
+  const std::string saved = read("long.txt");
+  EXPECT_NE(saved.find("ENKATER   HE              H  8  "), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\nENKATER   \nENKATER   \n\n"), std::string::npos) << saved;
+  size_t turnLines = 0;
+  for (size_t at = 0; at < saved.size() && saved[at] != '\n'; at = saved.find('\n', at) + 1) ++turnLines;
+  EXPECT_EQ(turnLines, 23u);
+}
+
 TEST_F(CliEnter, UsageErrors) {
   const std::string game = read("game.txt");
   for (const std::string args :

@@ -124,6 +124,17 @@ TEST_F(GameFileTest, ReadingStopsAtAnEmptyLineOrABadRack) {
   ASSERT_EQ(load(text), 0);
   EXPECT_EQ(turnsRead(), kMinMaxTurns);
   EXPECT_TRUE(state.turns[kMinMaxTurns].rack.empty());
+
+  // The caller can learn that turns were left unread.
+  const std::string path = (folder / "spel.txt").string();
+  bool leftOver = false;
+  ASSERT_EQ(loadGameFile(state, path, &leftOver), 0);
+  EXPECT_TRUE(leftOver);
+  for (const std::string& tail : {std::string(), std::string("\nKATERSE\n"), std::string("KAT\n")}) {
+    std::ofstream(path, std::ios::binary) << text.substr(0, 11 * 8) << tail;
+    ASSERT_EQ(loadGameFile(state, path, &leftOver), 0);
+    EXPECT_FALSE(leftOver) << tail;
+  }
 }
 
 TEST_F(GameFileTest, LongLinesAndTokensAreReadWhole) {
