@@ -23,14 +23,17 @@ std::string squareName(const Turn& turn) {
   return std::string(1, static_cast<char>(turn.column + 64)) + std::to_string(turn.row);
 }
 
-// Whether the played word lies on the board. A word that runs past square 15
-// ends the replay; so does one whose square is unset or off the board, which
-// could not be scored or laid either.
-bool liesOnBoard(const Turn& turn) {
+// Whether the played word can be laid. A word that runs past square 15 ends the
+// replay; so does one whose square is unset or off the board, or one holding a
+// character that is no letter (a hand-made file): none of them could be scored
+// or laid as it stands.
+bool canBeLaid(const Turn& turn) {
   const int length = static_cast<int>(turn.word.size());
   const int line = turn.horizontal ? turn.row : turn.column;
   const int first = turn.horizontal ? turn.column : turn.row;
-  return line >= 1 && line <= kBoardSize && first >= 1 && first + length - 1 <= kBoardSize;
+  if (line < 1 || line > kBoardSize || first < 1 || first + length - 1 > kBoardSize) return false;
+  return std::all_of(turn.word.begin(), turn.word.end(),
+                     [](char c) { return isUpperLetter(c) || isLowerLetter(c); });
 }
 
 // Scores the played word on the board before it is laid, then lays and shows it.
@@ -105,7 +108,7 @@ int recomputeGame(GameState& state) {
     row[1] = turn.word;
     row[2] = squareName(turn);
     row[3] = turn.horizontal ? "H" : "V";
-    if (!liesOnBoard(turn)) {
+    if (!canBeLaid(turn)) {
       if (inProgress < 0) inProgress = index;
       break;
     }

@@ -102,6 +102,15 @@ TEST_F(TurnCycleTest, WordRunningPastTheEdgeEndsTheReplay) {
   play(1, "KATERSE", "KATER", -1, -1, true);
   EXPECT_EQ(recomputeGame(state), 1);
   EXPECT_EQ(state.totalScore, state.turns[0].score);
+
+  // Nor can a word with a character that is no letter: it is neither scored nor
+  // partly laid, so no later word can be put over a square it seemed to cover.
+  for (const char* word : {"KAT\xC9R", "KA-ER", "KAT[R", "KAT{R"}) {
+    play(1, "KATERSE", word, 9, 8, true);
+    EXPECT_EQ(recomputeGame(state), 1) << word;
+    EXPECT_EQ(state.totalScore, state.turns[0].score) << word;
+    EXPECT_EQ(state.displayGrid[8][7].shown, '?') << word;
+  }
 }
 
 TEST_F(TurnCycleTest, OnlyASevenLetterRackIsSearched) {
