@@ -32,22 +32,25 @@ namespace {
 
 // With "1e blanco vervangen" off, the first blank letter stays a blank when it
 // occurs again as a blank and only one real tile of it is left: the second blank
-// then takes that last tile.
-bool keepFirstBlank(const GameState& state, std::string_view word) {
-  if (state.settings.replaceFirstBlank) return false;
+// then takes that last tile. Returns the position of that first blank letter, or
+// -1 when every blank may take a real tile. Replacement starts right after it,
+// also when it lies on the board already.
+int firstBlankKept(const GameState& state, std::string_view word) {
+  if (state.settings.replaceFirstBlank) return -1;
   int blanks = 0;
-  char first = 0;
+  int first = -1;
   bool repeated = false;
-  for (const char c : word) {
-    if (!isLowerLetter(c)) continue;
+  for (int i = 0; i < static_cast<int>(word.size()); ++i) {
+    if (!isLowerLetter(word[i])) continue;
     ++blanks;
-    if (first == 0) {
-      first = c;
-    } else if (c == first) {
+    if (first < 0) {
+      first = i;
+    } else if (word[i] == word[first]) {
       repeated = true;
     }
   }
-  return blanks >= 2 && repeated && state.pool[letterCode(first)] == 1;
+  if (blanks >= 2 && repeated && state.pool[letterCode(word[first])] == 1) return first;
+  return -1;
 }
 
 }  // namespace
@@ -71,7 +74,7 @@ std::string placeMove(GameState& state, int row, int column, bool horizontal,
     if (--state.pool[letterCode(c)] < 0) return "?";
   }
 
-  bool replace = !keepFirstBlank(state, word);
+  const int kept = firstBlankKept(state, word);
   std::string laid;
   laid.reserve(word.size());
   for (int i = 0; i < length; ++i) {
@@ -92,7 +95,7 @@ std::string placeMove(GameState& state, int row, int column, bool horizontal,
     if (isUpperLetter(c)) {
       cell.points = state.valueTable[code];
       laid += c;
-    } else if (replace && state.pool[code] > 0) {
+    } else if (i != kept && state.pool[code] > 0) {
       // A blank laid while its letter is still in the bag takes the real tile.
       --state.pool[code];
       cell.points = state.valueTable[code];
@@ -102,7 +105,6 @@ std::string placeMove(GameState& state, int row, int column, bool horizontal,
       --state.pool[0];
       cell.points = 0;
       laid += lowerCase(c);
-      replace = true;
     }
     cell.empty = 0;
     cell.letter = static_cast<uint8_t>(code);

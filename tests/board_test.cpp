@@ -120,6 +120,15 @@ TEST_F(BoardTest, BlankStaysABlankWhenNoTileIsLeftOrReplacementIsOff) {
   resetBoard(state);
   state.settings.replaceFirstBlank = false;
   EXPECT_EQ(placeMove(state, 8, 6, true, "BeTER"), "BETER");
+
+  // The first blank letter may lie on the board already: replacement starts right
+  // after it, so the new blank e takes the last E.
+  resetBoard(state);
+  state.pool[letterCode('E')] = 0;
+  ASSERT_EQ(placeMove(state, 8, 7, true, "Ne"), "Ne");
+  state.pool[letterCode('E')] = 1;
+  EXPECT_EQ(placeMove(state, 8, 8, false, "eTe"), "eTE");
+  EXPECT_EQ(state.pool[letterCode('E')], 0);
 }
 
 TEST_F(BoardTest, PlacementReportsMissingTiles) {
