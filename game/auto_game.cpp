@@ -26,12 +26,6 @@ class SingleSlotRun {
   GameState& state_;
 };
 
-int searchRack(GameState& state, int turnIndex, const std::string& rack) {
-  state.turns[turnIndex].rack = rack;
-  state.results.clear();
-  return recomputeGame(state);
-}
-
 void playBestMove(GameState& state, int t) {
   const Move& move = state.results.front();
   Turn& turn = state.turns[t];
@@ -52,7 +46,9 @@ void autoGameCommand(GameState& state, const std::string& resultsFolder) {
     // kept only when no draw allowed one, so a stuck turn shows its letters.
     const DrawChoice choice = optimiseDraw(state, t, state.settings.optimisationLoops);
     const std::string& draw = choice.best.empty() ? choice.lastDraw : choice.best;
-    searchRack(state, t, displayRack(state, draw));
+    const std::string rack = displayRack(state, draw);
+    // The last pass may have searched this very rack; its results stand.
+    if (draw.empty() || state.turns[t].rack != rack) searchRack(state, t, rack);
     if (state.results.empty()) {
       if (!draw.empty() && t != 0) recordStuckGame(state, t, draw, resultsFolder);
       return;

@@ -72,15 +72,13 @@ void searchTurn(GameState& state, int index) {
   searchBoard(state, state.results);
 }
 
-// Places `rack` in the turn and searches it afresh.
-void searchRack(GameState& state, int index, const std::string& rack) {
-  state.turns[index].rack = rack;
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
-}
-
 }  // namespace
+
+int searchRack(GameState& state, int index, const std::string& rack) {
+  state.turns[index].rack = rack;
+  state.results.clear();
+  return recomputeGame(state);
+}
 
 int recomputeGame(GameState& state) {
   state.totalScore = 0;

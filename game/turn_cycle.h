@@ -12,6 +12,10 @@ namespace kwarrel {
 // Returns the index of the turn in progress, maxTurns when every turn is played.
 int recomputeGame(GameState& state);
 
+// Puts `rack` in turn `index`, empties the result list and recomputes; returns the
+// turn in progress. A seven-letter rack of the turn in progress is searched afresh.
+int searchRack(GameState& state, int index, const std::string& rack);
+
 // Draws the rack of the turn in progress (as many times as the optimisation passes
 // ask, keeping the richest draw) and searches it. Changes nothing when the pool
 // allows no draw.
