@@ -13,15 +13,12 @@
 #include "game/draw.h"
 #include "game/game_state.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel {
 namespace {
 
 void recompute(GameState& state) {
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
 }
 
 // A game of every turn played with the best move on racks from a seeded bag.

@@ -11,7 +11,6 @@
 #include "files/save.h"
 #include "game/turn_cycle.h"
 #include "game/turn_entry.h"
-#include "search/square_moves.h"
 
 namespace kwarrel::cli {
 namespace {
@@ -86,9 +85,7 @@ int runEnter(int argc, char** argv) {
     std::printf("%s\n", message.c_str());
     return kExitRejected;
   }
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   if (!saveGame(state, outPath)) {
     reportUnwritable(outPath);
     return kExitRejected;

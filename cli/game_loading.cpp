@@ -6,7 +6,6 @@
 #include "files/game_file.h"
 #include "game/draw.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel::cli {
 
@@ -16,14 +15,10 @@ bool loadGameForSearch(GameState& state, const Arguments& arguments) {
   const std::optional<std::string> rack = arguments.value("rack");
   if (!rack) return true;
   // Loading searched the turn in progress already; recomputing again tells which it is.
-  clearSquareMoves(state);
-  state.results.clear();
-  const int inProgress = recomputeGame(state);
+  const int inProgress = recomputeAfresh(state);
   if (inProgress < 0 || inProgress >= state.maxTurns) return true;
   state.turns[inProgress].rack = normaliseDraw(state, *rack);
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   return true;
 }
 

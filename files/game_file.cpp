@@ -8,7 +8,6 @@
 
 #include "game/draw.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel {
 
@@ -165,9 +164,7 @@ int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver)
   if (turnsLeftOver != nullptr) {
     *turnsLeftOver = k == state.maxTurns && readLine(file.get(), line) && startsWithRack(line);
   }
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   return 0;
 }
 

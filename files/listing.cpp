@@ -7,7 +7,6 @@
 #include "files/game_file.h"
 #include "files/html_text.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel {
 
@@ -16,9 +15,7 @@ namespace {
 // Searches the turn on the board of the turns before it (its own word and the
 // later ones are out of the table) and writes the maximum and the moves reaching it.
 void appendMaximumColumns(std::string& out, GameState& state, int ownScore) {
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   if (state.results.empty()) return;
   const int maximum = state.results.front().score;
   appendFormat(out, ownScore < maximum ? " * %3d" : "   %3d", maximum);
@@ -67,9 +64,7 @@ std::string gameListingText(GameState& state, bool withMax) {
   std::copy(saved.begin(), saved.end(), first);
 
   out += '\n';
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   out += '\n';
   appendBoardPicture(out, state);
   return out;

@@ -7,7 +7,6 @@
 #include "files/listing.h"
 #include "files/turn_pages.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel {
 
@@ -40,9 +39,7 @@ bool saveGame(GameState& state, const std::string& path) {
       const std::string name = bareName(path);
       const std::string stem = name.substr(0, name.size() - 4);
       const bool written = writeTurnPages(state, 0, stem, path, true);
-      clearSquareMoves(state);
-      state.results.clear();
-      recomputeGame(state);
+      recomputeAfresh(state);
       return written;
     }
     case SaveForm::MaxListing:

@@ -6,7 +6,6 @@
 #include "files/atomic_file.h"
 #include "files/html_text.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel {
 
@@ -165,9 +164,7 @@ void appendMaximum(std::string& out, GameState& state, TurnPagesWriter& writer, 
   const int first = n - 1;
   std::vector<Turn> saved(state.turns.begin() + first, state.turns.begin() + state.maxTurns);
   for (int i = first; i < state.maxTurns; ++i) state.turns[i].word.clear();
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
   if (!state.results.empty()) {
     const int maximum = state.results.front().score;
     const int played = saved.front().score;

@@ -80,6 +80,12 @@ int searchRack(GameState& state, int index, const std::string& rack) {
   return recomputeGame(state);
 }
 
+int recomputeAfresh(GameState& state) {
+  clearSquareMoves(state);
+  state.results.clear();
+  return recomputeGame(state);
+}
+
 int recomputeGame(GameState& state) {
   state.totalScore = 0;
   clearDisplayGrid(state);
@@ -178,10 +184,7 @@ DrawChoice optimiseDraw(GameState& state, int turnIndex, int passes) {
 }
 
 void drawAndSearch(GameState& state) {
-  clearSquareMoves(state);
-  state.results.clear();
-  state.currentDraw.clear();
-  const int t = recomputeGame(state);
+  const int t = recomputeAfresh(state);
   if (t < 0 || t >= state.maxTurns) return;
 
   // At least one pass, whatever the configuration says, so a draw always results.

@@ -12,6 +12,10 @@ namespace kwarrel {
 // Returns the index of the turn in progress, maxTurns when every turn is played.
 int recomputeGame(GameState& state);
 
+// Empties the per-square move lists and the result list, then recomputes: what
+// every change to the game ends with. Returns the turn in progress.
+int recomputeAfresh(GameState& state);
+
 // Puts `rack` in turn `index`, empties the result list and recomputes; returns the
 // turn in progress. A seven-letter rack of the turn in progress is searched afresh.
 int searchRack(GameState& state, int index, const std::string& rack);

@@ -37,9 +37,7 @@ class CliMoves : public cli_runner::CliTest {
     EXPECT_EQ(loadGameFile(state, file("spel.txt")), 0);
     if (!rack.empty()) {
       state.turns[1].rack = normaliseDraw(state, rack);
-      clearSquareMoves(state);
-      state.results.clear();
-      recomputeGame(state);
+      recomputeAfresh(state);
     }
     std::string text;
     for (const std::string& line : candidateLines(state.results, bestOnly)) text += line + "\n";

@@ -14,7 +14,6 @@
 #include "game/draw.h"
 #include "game/game_state.h"
 #include "game/turn_cycle.h"
-#include "search/square_moves.h"
 
 namespace kwarrel::report_games {
 
@@ -26,9 +25,7 @@ inline std::unique_ptr<GameState> newGame() {
 }
 
 inline void recompute(GameState& state) {
-  clearSquareMoves(state);
-  state.results.clear();
-  recomputeGame(state);
+  recomputeAfresh(state);
 }
 
 // Stores a turn (column as a letter) without recomputing.
