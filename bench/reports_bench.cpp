@@ -32,11 +32,7 @@ std::unique_ptr<GameState> playedGame() {
     if (turn.rack.empty()) break;
     recompute(*state);
     if (state->results.empty()) break;
-    const Move best = state->results.front();
-    turn.word = best.word;
-    turn.row = best.row;
-    turn.column = best.column - 64;
-    turn.horizontal = best.horizontal;
+    turn.play(state->results.front());
     recompute(*state);
   }
   return state;

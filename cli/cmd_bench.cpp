@@ -109,11 +109,7 @@ void playGame(unsigned seed, BenchResult& result) {
     if (state->results.empty()) break;
     const Move best = state->results.front();
     if (turn > 0) measurePosition(*state, draw, result);
-    Turn& played = state->turns[turn];
-    played.word = best.word;
-    played.row = best.row;
-    played.column = best.column - 64;
-    played.horizontal = best.horizontal;
+    state->turns[turn].play(best);
     turn = recomputeGame(*state);
   }
   ++result.games;

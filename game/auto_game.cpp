@@ -26,15 +26,6 @@ class SingleSlotRun {
   GameState& state_;
 };
 
-void playBestMove(GameState& state, int t) {
-  const Move& move = state.results.front();
-  Turn& turn = state.turns[t];
-  turn.word = move.word;
-  turn.row = move.row;
-  turn.column = move.column - 64;
-  turn.horizontal = move.horizontal;
-}
-
 }  // namespace
 
 void autoGameCommand(GameState& state, const std::string& resultsFolder) {
@@ -53,7 +44,7 @@ void autoGameCommand(GameState& state, const std::string& resultsFolder) {
       if (!draw.empty() && t != 0) recordStuckGame(state, t, draw, resultsFolder);
       return;
     }
-    playBestMove(state, t);
+    state.turns[t].play(state.results.front());
     state.observer->repaintNow();
     const int next = recomputeGame(state);
     // The played turn is replayed, so the turn in progress lies further on; stop

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/move.h"
+
 namespace kwarrel {
 
 constexpr int kTurnSlots = 50;
@@ -19,6 +21,13 @@ struct Turn {
   uint8_t horizontal = 1;
 
   void clear() { *this = Turn{}; }
+  // Plays a move of the search: its word and square; its column letter becomes 1..15.
+  void play(const Move& move) {
+    word = move.word;
+    row = move.row;
+    column = move.column - 64;
+    horizontal = move.horizontal;
+  }
   // A word counts as played when it has 2..15 letters and does not start with a space.
   bool hasValidWord() const {
     return word.size() >= 2 && word.size() <= 15 && word[0] != ' ';

@@ -152,11 +152,7 @@ TEST_F(AutoGameTest, OnePassDrawsOnceAndPlaysTheBestMove) {
     manual.results.clear();
     recomputeGame(manual);
     if (manual.results.empty()) break;
-    const Move& best = manual.results.front();
-    manual.turns[t].word = best.word;
-    manual.turns[t].row = best.row;
-    manual.turns[t].column = best.column - 64;
-    manual.turns[t].horizontal = best.horizontal;
+    manual.turns[t].play(manual.results.front());
     t = recomputeGame(manual);
   }
   expectSameTurns(state, manual);

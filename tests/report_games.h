@@ -86,10 +86,7 @@ inline std::vector<TurnMaximum> playBestMoves(GameState& state, int count,
       }
     }
     offered.played = chosen.score;
-    turn.word = chosen.word;
-    turn.row = chosen.row;
-    turn.column = chosen.column - 64;
-    turn.horizontal = chosen.horizontal;
+    turn.play(chosen);
     recompute(state);
   }
   return maxima;
