@@ -48,7 +48,8 @@ class WordGraph {
   // One step of lookupWord, for callers that walk letter by letter.
   GraphNode childWithLetter(GraphNode node, int letter) const;
 
-  GraphNode root() const { return nodes_.back(); }
+  // The root node; 0 (no children, no word) for a graph without nodes.
+  GraphNode root() const { return nodes_.empty() ? 0 : nodes_.back(); }
   const GraphNode* nodes() const { return nodes_.data(); }
   size_t nodeCount() const { return nodes_.size(); }
   GraphNode node(uint32_t index) const { return nodes_[index]; }
@@ -57,8 +58,8 @@ class WordGraph {
   std::vector<GraphNode> nodes_;
 };
 
-// Whether `text` (letters a-z or A-Z only, 2..15 of them or any length) is a word.
-// Any other character makes it not a word.
+// Whether `text` is a word of the graph; lower and upper case alike. Any character
+// outside a-z and A-Z makes it not a word.
 bool isListedWord(const WordGraph& graph, std::string_view text);
 
 // The graph built into the program, expanded on first use and shared read-only.

@@ -17,16 +17,13 @@ constexpr uint32_t kLetterBits = 0x07FFFFFEu;  // bits 1..26
 constexpr bool isLetterCode(int code) { return code >= 1 && code <= 26; }
 constexpr uint32_t letterBit(int code) { return 1u << code; }
 
-// The graph's root, or 0 for a graph without nodes (nothing can be found then).
-GraphNode rootOf(const WordGraph& graph) { return graph.nodeCount() == 0 ? 0 : graph.root(); }
-
 // The letters k for which prefix + k + suffix is a word, plus the bits that carry no
 // letter. Walking the prefix once and then each child gives the same set as looking
 // up all 26 patterns, for a fraction of the work.
 uint32_t holeLetters(const WordGraph& graph, const uint8_t* prefix, int prefixLength,
                      const uint8_t* suffix, int suffixLength) {
   uint32_t allowed = ~kLetterBits;
-  const GraphNode node = prefixLength > 0 ? graph.lookupWord(prefix, prefixLength) : rootOf(graph);
+  const GraphNode node = prefixLength > 0 ? graph.lookupWord(prefix, prefixLength) : graph.root();
   uint32_t index = firstChild(node);
   if (index == 0) return allowed;
   uint32_t seen = 0;
@@ -101,7 +98,7 @@ class Searcher {
   Searcher& operator=(const Searcher&) = delete;
 
   void searchBoard() {
-    const GraphNode root = rootOf(graph_);
+    const GraphNode root = graph_.root();
     if (root == 0) return;
     for (const bool horizontal : {true, false}) {
       state_.horizontal = horizontal ? 1 : 0;
@@ -112,7 +109,7 @@ class Searcher {
   void searchFirstMove() {
     state_.horizontal = 1;
     state_.lineIndex = kFirstMoveRow;
-    const GraphNode root = rootOf(graph_);
+    const GraphNode root = graph_.root();
     if (root != 0) firstMoveWalk(root, 0);
   }
 

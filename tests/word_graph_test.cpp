@@ -139,6 +139,16 @@ TEST(BuiltInWordGraph, LettersOutsideTheAlphabetMatchNothing) {
   EXPECT_FALSE(isListedWord(graph, std::string(400, 'a')));
 }
 
+// A graph without nodes (as the tests of the board and scores use) finds nothing
+// and never reads a node it does not have.
+TEST(WordGraphRecords, EmptyGraphFindsNothing) {
+  const WordGraph empty;
+  EXPECT_EQ(empty.root(), 0u);
+  const std::vector<uint8_t> huis = codes("HUIS");
+  EXPECT_EQ(empty.lookupWord(huis.data(), 4), 0u);
+  EXPECT_FALSE(isListedWord(empty, "huis"));
+}
+
 TEST(WordGraphRecords, ExpandShortAndLongForms) {
   int errorCode = 0;
   const auto graph = expand(withHeader({
