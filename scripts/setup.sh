@@ -7,7 +7,9 @@ packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev)
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg -s "$package" >/dev/null 2>&1; then
+  # Only "install ok installed" counts: a removed package leaves its configuration
+  # behind and still answers to dpkg -s.
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
     missing+=("$package")
   fi
 done
