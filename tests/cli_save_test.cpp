@@ -54,19 +54,24 @@ using cli_runner::Capture;
 using cli_runner::runCli;
 using cli_runner::RunResult;
 
-// Runs from the build folder, not the test's, with absolute paths to the files.
+// Runs from an empty folder of its own, not the test's, with absolute paths to the files.
 class CliSave : public cli_runner::CliTest {
  protected:
   void SetUp() override {
     CliTest::SetUp();
     if (IsSkipped()) return;
     write("spel.txt", "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\n");
+    std::filesystem::create_directory(elsewhere());
   }
+  std::filesystem::path elsewhere() const { return folder / "elders"; }
   std::string quoted(const std::string& name) const { return cli_runner::shellQuoted(file(name)); }
+  RunResult save(const std::string& args) const {
+    return runCli("save " + args, Capture::Both, elsewhere());
+  }
 };
 
 TEST_F(CliSave, WritesTheFormTheEndingAsks) {
-  RunResult run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.txt"), Capture::Both);
+  RunResult run = save(quoted("spel.txt") + " " + quoted("uit.txt"));
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(run.output, "");
   const std::string listing = read("uit.txt");
@@ -75,37 +80,37 @@ TEST_F(CliSave, WritesTheFormTheEndingAsks) {
             "KWEEZBJ   BEZWIJKE        E  4    138 -   236\n"
             "\n");
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("uit.max"), Capture::Both);
+  run = save(quoted("spel.txt") + " " + quoted("uit.max"));
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const std::string maxListing = read("uit.max");
   EXPECT_EQ(maxListing.substr(0, 45), listing.substr(0, 45));
   EXPECT_NE(maxListing.substr(45, 3), "\nKW");  // maximum columns follow the total
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("Bord.HTML"), Capture::Both);
+  run = save(quoted("spel.txt") + " " + quoted("Bord.HTML"));
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(read("Bord.HTML").find("<td>2.</td><td>KWEEZBJ</td><td>BEZWIJKE</td>"),
             std::string::npos);
 
   // Run from another folder: the later pages still go beside OUT.
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("r.htm"), Capture::Both);
+  run = save(quoted("spel.txt") + " " + quoted("r.htm"));
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_TRUE(exists("r1.htm"));
   EXPECT_TRUE(exists("r2.htm"));
-  EXPECT_FALSE(std::filesystem::exists("r1.htm"));
+  EXPECT_FALSE(std::filesystem::exists(elsewhere() / "r1.htm"));
 }
 
 TEST_F(CliSave, FailuresAreReportedInDutch) {
   RunResult run =
-      runCli("save " + quoted("ontbreekt.txt") + " " + quoted("uit.txt"), Capture::Both);
+      save(quoted("ontbreekt.txt") + " " + quoted("uit.txt"));
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Kan bestand " + file("ontbreekt.txt") + " niet lezen\n");
   EXPECT_FALSE(exists("uit.txt"));
 
-  run = runCli("save " + quoted("spel.txt") + " " + quoted("geen/uit.txt"), Capture::Both);
+  run = save(quoted("spel.txt") + " " + quoted("geen/uit.txt"));
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Kan bestand " + file("geen/uit.txt") + " niet schrijven\n");
 
-  run = runCli("save " + quoted("spel.txt"), Capture::Both);
+  run = save(quoted("spel.txt"));
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.output.find("Gebruik: kwarrel-cli save SPEL UIT"), std::string::npos);
 }

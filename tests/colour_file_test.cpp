@@ -9,6 +9,7 @@
 
 #include "files/colour_file.h"
 #include "files/program_folder.h"
+#include "tests/report_games.h"
 
 namespace kwarrel {
 namespace {
@@ -43,15 +44,6 @@ class ScopedEnvironment {
 
 class ColourFileTest : public ::testing::Test {
  protected:
-  ColourFileTest() {
-    folder = fs::temp_directory_path() /
-             ("kwarrel-colour-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  ~ColourFileTest() override { fs::remove_all(folder); }
-
   // Loads fresh settings from a colour file holding `text`.
   Settings load(const std::string& text) const {
     const std::string path = (folder / "kleur.txt").string();
@@ -61,7 +53,9 @@ class ColourFileTest : public ::testing::Test {
     return settings;
   }
 
-  fs::path folder;
+  report_games::ScratchFolder scratch{
+      std::string("colour-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+  fs::path folder = scratch.path();
 };
 
 TEST_F(ColourFileTest, WithoutAFileTheBuiltInColoursApply) {

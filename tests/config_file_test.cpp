@@ -11,6 +11,7 @@
 
 #include "files/config_file.h"
 #include "game/game_state.h"
+#include "tests/report_games.h"
 
 namespace kwarrel {
 namespace {
@@ -19,14 +20,7 @@ namespace fs = std::filesystem;
 
 class ConfigFileTest : public ::testing::Test {
  protected:
-  ConfigFileTest() : state(graph) {
-    folder = fs::temp_directory_path() /
-             ("kwarrel-config-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  ~ConfigFileTest() override { fs::remove_all(folder); }
+  ConfigFileTest() : state(graph) {}
 
   std::string path(const char* name) const { return (folder / name).string(); }
   void writeBytes(const char* name, const std::string& bytes) const {
@@ -44,7 +38,9 @@ class ConfigFileTest : public ::testing::Test {
 
   WordGraph graph;
   GameState state;
-  fs::path folder;
+  report_games::ScratchFolder scratch{
+      std::string("config-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+  fs::path folder = scratch.path();
 };
 
 constexpr ColumnPixelWidths kSomeWidths = {1, 1, 1, 1, 1, 1};
