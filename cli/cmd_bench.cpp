@@ -40,16 +40,12 @@ struct BenchResult {
   int games = 0;
 };
 
-bool isBlank(const GameState& state, char c) {
-  return c == state.settings.blankChar || c == '+' || c == '*';
-}
-
 // The drawn rack with `blanks` blanks: its letters in drawn order, blanks in place
 // of the last ones (an E stands in should the draw hold too few letters).
 LetterCounts rackWithBlanks(const GameState& state, const std::string& draw, int blanks) {
   std::string letters;
   for (const char c : draw) {
-    if (!isBlank(state, c)) letters += upperCase(c);
+    if (!isBlankCharacter(c, state.settings.blankChar)) letters += upperCase(c);
   }
   const size_t wanted = static_cast<size_t>(kRackSize - blanks);
   letters.resize(std::max(letters.size(), wanted), 'E');

@@ -150,7 +150,7 @@ void appendBoard(std::string& out, const GameState& state, int n) {
       out += "<td";
       out += (taken && square.turnIndex == n - 1) ? " class=grijs>" : premiumClass(premiumAt(row, column));
       const bool shown = square.turnIndex >= 0 && square.turnIndex < n &&
-                         (isUpperLetter(square.shown) || isLowerLetter(square.shown));
+                         isLetter(square.shown);
       out += shown ? square.shown : '\xA0';
     }
     out += "</tr>\n";

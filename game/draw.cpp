@@ -144,7 +144,7 @@ std::string displayRack(const GameState& state, std::string_view draw) {
 std::string normaliseDraw(const GameState& state, std::string_view draw) {
   std::string normalised(draw);
   for (char& c : normalised) {
-    if (c == '+' || c == '*') {
+    if (isBlankCharacter(c, state.settings.blankChar)) {
       c = state.settings.blankChar;
     } else {
       c = upperCase(c);

@@ -18,6 +18,11 @@ constexpr int kMaxWordLength = 15;
 constexpr int letterCode(char c) { return static_cast<unsigned char>(c) & 31; }
 constexpr bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 constexpr bool isLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
+constexpr bool isLetter(char c) { return isUpperLetter(c) || isLowerLetter(c); }
+// A blank in a typed, loaded or stored draw: the configured blank character, '+' or '*'.
+constexpr bool isBlankCharacter(char c, char blankChar) {
+  return c == blankChar || c == '+' || c == '*';
+}
 constexpr char upperCase(char c) { return isLowerLetter(c) ? static_cast<char>(c - 32) : c; }
 constexpr char lowerCase(char c) { return isUpperLetter(c) ? static_cast<char>(c + 32) : c; }
 

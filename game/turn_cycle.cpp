@@ -33,7 +33,7 @@ bool canBeLaid(const Turn& turn) {
   const int first = turn.horizontal ? turn.column : turn.row;
   if (line < 1 || line > kBoardSize || first < 1 || first + length - 1 > kBoardSize) return false;
   return std::all_of(turn.word.begin(), turn.word.end(),
-                     [](char c) { return isUpperLetter(c) || isLowerLetter(c); });
+                     isLetter);
 }
 
 // Scores the played word on the board before it is laid, then lays and shows it.

@@ -30,9 +30,6 @@ bool onBoard(int64_t row, int64_t column) {
   return row >= 0 && row < kBoardSize && column >= 0 && column < kBoardSize;
 }
 
-bool isLetter(char c) { return isUpperLetter(c) || isLowerLetter(c); }
-
-bool isBlankCharacter(char c, char blankChar) { return c == blankChar || c == '+' || c == '*'; }
 
 std::string letterMessage(const char* format, char letter) {
   char text[64];
