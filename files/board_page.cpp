@@ -62,18 +62,11 @@ int appendTurnRows(std::string& out, const GameState& state) {
     appendFormat(out, "<tr><td>%d.</td><td>", index + 1);
     appendHtmlEscaped(out, turn.rack);
     out += "</td>";
-    if (turn.word.empty() || turn.word.size() > kMaxWordLength) continue;  // row stays open
+    if (!turn.hasWrittenWord()) continue;  // row stays open
     out += "<td>";
     appendHtmlEscaped(out, turn.word);
     out += "</td><td>";
-    const char columnLetter = static_cast<char>(turn.column + 64);
-    if (turn.horizontal) {
-      appendFormat(out, "%d", turn.row);
-      appendHtmlEscaped(out, std::string_view(&columnLetter, 1));
-    } else {
-      appendHtmlEscaped(out, std::string_view(&columnLetter, 1));
-      appendFormat(out, "%d", turn.row);
-    }
+    appendTurnSquare(out, turn);
     total += turn.score;
     appendFormat(out, "</td><td>%d</td><td>%d</td></tr>\n", turn.score, total);
   }

@@ -171,7 +171,7 @@ int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver)
 std::string formatTurnLine(const Turn& turn, int& runningTotal) {
   std::string line;
   appendPadded(line, turn.rack, 10);
-  if (turn.word.empty() || turn.word.size() > kMaxWordLength) return line;
+  if (!turn.hasWrittenWord()) return line;
   appendPadded(line, turn.word, 16);
   const char columnLetter = static_cast<char>(turn.column + 64);
   std::array<char, 64> text{};

@@ -27,6 +27,18 @@ void appendHtmlEscaped(std::string& out, std::string_view text) {
   }
 }
 
+void appendTurnSquare(std::string& out, const Turn& turn) {
+  const char columnLetter = static_cast<char>(turn.column + 64);
+  const std::string_view letter(&columnLetter, 1);
+  if (turn.horizontal) {
+    appendFormat(out, "%d", turn.row);
+    appendHtmlEscaped(out, letter);
+  } else {
+    appendHtmlEscaped(out, letter);
+    appendFormat(out, "%d", turn.row);
+  }
+}
+
 void appendFormat(std::string& out, const char* format, ...) {
   char buffer[256];
   va_list arguments;

@@ -4,11 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "game/turn.h"
+
 namespace kwarrel {
 
 // Appends `text` with '<', '>', '&' and '"' written as entities: racks and words
 // in a hand-made game file may hold any character.
 void appendHtmlEscaped(std::string& out, std::string_view text);
+
+// Appends a played turn's square as the reports show it: row and column letter for
+// a horizontal word, column letter and row for a vertical one.
+void appendTurnSquare(std::string& out, const Turn& turn);
 
 // Appends the printf-style formatted text.
 void appendFormat(std::string& out, const char* format, ...)

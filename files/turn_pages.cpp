@@ -63,18 +63,6 @@ void appendLinkTarget(std::string& out, const std::string& stem, int pageNumber)
   appendFormat(out, "%d.htm", pageNumber);
 }
 
-void appendSquareName(std::string& out, const Turn& turn) {
-  const char columnLetter = static_cast<char>(turn.column + 64);
-  const std::string_view letter(&columnLetter, 1);
-  if (turn.horizontal) {
-    appendFormat(out, "%d", turn.row);
-    appendHtmlEscaped(out, letter);
-  } else {
-    appendHtmlEscaped(out, letter);
-    appendFormat(out, "%d", turn.row);
-  }
-}
-
 // Turn rows of page n: the solved turns, then the rack of turn n + 1 with the link
 // to the next page. Returns whether that link was written. A page without the link
 // is the last one and receives the closing part, also when its last rack is drawn
@@ -92,7 +80,7 @@ bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& w
     }
     appendFormat(out, "<tr><td>%d.<td>", i + 1);
     appendHtmlEscaped(out, turn.rack);
-    if (turn.word.empty() || turn.word.size() > kMaxWordLength) {
+    if (!turn.hasWrittenWord()) {
       page.rowsEnd = i;  // the row stays open and gets a blank row after it
       break;
     }
@@ -100,7 +88,7 @@ bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& w
       out += "<td>";
       appendHtmlEscaped(out, turn.word);
       out += "<td>";
-      appendSquareName(out, turn);
+      appendTurnSquare(out, turn);
       total += turn.score;
       appendFormat(out, "<td>%d<td>%d</tr>\n", turn.score, total);
       continue;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/letters.h"
 #include "game/move.h"
 
 namespace kwarrel {
@@ -30,8 +31,11 @@ struct Turn {
   }
   // A word counts as played when it has 2..15 letters and does not start with a space.
   bool hasValidWord() const {
-    return word.size() >= 2 && word.size() <= 15 && word[0] != ' ';
+    return word.size() >= 2 && word.size() <= kMaxWordLength && word[0] != ' ';
   }
+  // Listings and reports write a word of 1..15 characters; a turn with any other
+  // word shows its rack alone.
+  bool hasWrittenWord() const { return !word.empty() && word.size() <= kMaxWordLength; }
 };
 
 }  // namespace kwarrel
