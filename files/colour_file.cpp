@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/paths.h"
 #include "files/program_folder.h"
 
 namespace kwarrel {
@@ -75,7 +76,7 @@ Rgb lowBits(int32_t red, int32_t green, int32_t blue) {
 }  // namespace
 
 void loadColourFile(Settings& settings) {
-  loadColourFile(settings, programFolder() + "/kleur.txt");
+  loadColourFile(settings, inFolder(programFolder(), "kleur.txt"));
 }
 
 void loadColourFile(Settings& settings, const std::string& path) {

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "files/atomic_file.h"
+#include "files/paths.h"
 
 namespace kwarrel {
 
@@ -169,8 +170,6 @@ bool readFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-std::string pathIn(const std::string& folder, const char* name) { return folder + "/" + name; }
-
 }  // namespace
 
 std::string encodeSettings(const GameState& state, const ColumnPixelWidths& pixelWidths) {
@@ -234,8 +233,8 @@ int32_t decodeSettings(GameState& state, std::string_view bytes) {
 
 bool loadSettings(GameState& state, const std::string& folder) {
   std::string bytes;
-  if (!readFile(pathIn(folder, kConfigFileName), bytes) &&
-      !readFile(pathIn(folder, kOldConfigFileName), bytes)) {
+  if (!readFile(inFolder(folder, kConfigFileName), bytes) &&
+      !readFile(inFolder(folder, kOldConfigFileName), bytes)) {
     return false;
   }
   const int32_t version = decodeSettings(state, bytes);
@@ -247,7 +246,7 @@ bool loadSettings(GameState& state, const std::string& folder) {
 
 bool saveSettings(const GameState& state, const ColumnPixelWidths& pixelWidths,
                   const std::string& folder) {
-  return writeFileAtomically(pathIn(folder, kConfigFileName), encodeSettings(state, pixelWidths));
+  return writeFileAtomically(inFolder(folder, kConfigFileName), encodeSettings(state, pixelWidths));
 }
 
 ColumnPixelWidths nominalColumnWidths(const Settings& settings) {

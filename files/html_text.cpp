@@ -5,16 +5,6 @@
 
 namespace kwarrel {
 
-namespace {
-
-#ifdef _WIN32
-constexpr const char* kSeparators = "/\\";
-#else
-constexpr const char* kSeparators = "/";
-#endif
-
-}  // namespace
-
 void appendHtmlEscaped(std::string& out, std::string_view text) {
   for (const char c : text) {
     switch (c) {
@@ -61,17 +51,6 @@ void appendFormat(std::string& out, const char* format, ...) {
     out.resize(start + static_cast<size_t>(length));
   }
   va_end(again);
-}
-
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of(kSeparators);
-  if (slash == std::string::npos) return std::string();
-  return path.substr(0, slash + 1);
-}
-
-std::string bareName(const std::string& path) {
-  const size_t slash = path.find_last_of(kSeparators);
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace kwarrel

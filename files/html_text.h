@@ -20,11 +20,4 @@ void appendTurnSquare(std::string& out, const Turn& turn);
 void appendFormat(std::string& out, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// The folder part of `path` followed by a separator, or "" for a bare name, so
-// that a sibling file can be named relative to the chosen one.
-std::string folderOf(const std::string& path);
-
-// The file name of `path` without its folder.
-std::string bareName(const std::string& path);
-
 }  // namespace kwarrel

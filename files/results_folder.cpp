@@ -6,22 +6,9 @@
 
 #include "files/atomic_file.h"
 #include "files/board_page.h"
+#include "files/paths.h"
 
 namespace kwarrel {
-
-namespace {
-
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
-
-std::string inFolder(const std::string& folder, const std::string& name) {
-  return folder + kSeparator + name;
-}
-
-}  // namespace
 
 void recordStuckGame(GameState& state, int turnIndex, const std::string& draw,
                      const std::string& folder) {

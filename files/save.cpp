@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "files/board_page.h"
-#include "files/html_text.h"
 #include "files/listing.h"
+#include "files/paths.h"
 #include "files/turn_pages.h"
 #include "game/turn_cycle.h"
 

@@ -5,6 +5,7 @@
 
 #include "files/atomic_file.h"
 #include "files/html_text.h"
+#include "files/paths.h"
 #include "game/turn_cycle.h"
 
 namespace kwarrel {
