@@ -63,6 +63,10 @@ int runDemo(int argc, char** argv);
 // Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
 void benchAutoGames(bool quick);
 
+// The seed of the random generator: "--seed N", else the time in seconds; nullopt
+// for a seed that is not a number.
+std::optional<uint32_t> seedFor(const Arguments& arguments);
+
 // The rules of the "/maxb=" switch: digits only, taken only when 11..50.
 std::optional<int> parseMaxTurns(const std::string& digits);
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 #include "cli/cli.h"
 #include "files/config_file.h"
@@ -77,9 +78,12 @@ bool loadGame(GameState& state, const std::string& path) {
   return true;
 }
 
-}  // namespace kwarrel::cli
-
-namespace kwarrel::cli {
+std::optional<uint32_t> seedFor(const Arguments& arguments) {
+  // The program seeds with the time in seconds; a given seed replays a game.
+  const std::optional<std::string> text = arguments.value("seed");
+  if (!text) return static_cast<uint32_t>(std::time(nullptr));
+  return parseUnsigned(*text, UINT32_MAX);
+}
 
 std::optional<int> parseMaxTurns(const std::string& digits) {
   const std::optional<uint32_t> value = parseUnsigned(digits, 50);

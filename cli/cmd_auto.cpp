@@ -3,7 +3,6 @@
 // recorded in the results folder of the current directory when it exists.
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -46,13 +45,8 @@ int runAuto(int argc, char** argv) {
   if (parsed->positional.size() != 1) return usageError(kAutoUsage);
   const std::string& outPath = parsed->positional[0];
 
-  // The program seeds with the time in seconds; a given seed replays a game.
-  uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
-  if (const auto text = parsed->value("seed")) {
-    const auto value = parseUnsigned(*text, UINT32_MAX);
-    if (!value) return usageError(kAutoUsage, "Ongeldige startwaarde voor --seed");
-    seed = *value;
-  }
+  const std::optional<uint32_t> seed = seedFor(*parsed);
+  if (!seed) return usageError(kAutoUsage, "Ongeldige startwaarde voor --seed");
   std::optional<uint32_t> loops;
   if (const auto text = parsed->value("loops")) {
     loops = parseUnsigned(*text, 9999);
@@ -63,7 +57,7 @@ int runAuto(int argc, char** argv) {
   prepareGame(state, *parsed);
   if (loops) state.settings.optimisationLoops = static_cast<int32_t>(*loops);
   applyFlags(*parsed, state.settings);
-  state.random.seed(seed);
+  state.random.seed(*seed);
 
   if (const auto gamePath = parsed->value("load")) {
     if (!loadGame(state, *gamePath)) return kExitRejected;

@@ -1,7 +1,6 @@
 // A short demonstration: the program plays a whole game by itself and prints it.
 #include <cstdio>
 #include <cstdint>
-#include <ctime>
 
 #include "cli/cli.h"
 #include "files/listing.h"
@@ -15,14 +14,10 @@ int runDemo(int argc, char** argv) {
   if (!arguments || !arguments->positional.empty()) return usageError(usage);
   GameState state(builtInWordGraph());
   prepareGame(state, *arguments);
-  uint32_t seed = static_cast<uint32_t>(std::time(nullptr));
-  if (const auto text = arguments->value("seed")) {
-    const std::optional<uint32_t> value = parseUnsigned(*text, UINT32_MAX);
-    if (!value) return usageError(usage, "Ongeldige startwaarde voor --seed");
-    seed = *value;
-  }
-  state.random.seed(seed);
-  std::printf("Kwarrel speelt een automatisch duplicaatspel (seed %u).\n\n", seed);
+  const std::optional<uint32_t> seed = seedFor(*arguments);
+  if (!seed) return usageError(usage, "Ongeldige startwaarde voor --seed");
+  state.random.seed(*seed);
+  std::printf("Kwarrel speelt een automatisch duplicaatspel (seed %u).\n\n", *seed);
   // No results folder: a demonstration leaves nothing behind.
   autoGameCommand(state, "");
   std::fputs(gameListingText(state, true).c_str(), stdout);

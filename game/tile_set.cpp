@@ -30,10 +30,6 @@ const TileSet& tilePreset(TilePreset preset) {
   return kNieuw;
 }
 
-}  // namespace kwarrel
-
-namespace kwarrel {
-
 void applyPreset(TilePreset preset, LetterCounts& countTable, LetterCounts& valueTable) {
   const TileSet& tiles = tilePreset(preset);
   countTable = tiles.counts;
