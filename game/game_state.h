@@ -78,7 +78,7 @@ struct GameState {
 
   CRandom random;
   bool bestOnly = false;          // candidate list ends at the marked line
-  int32_t stuckGameCounter = 0;   // board pages written to the results folder this run
+  int32_t stuckGameCounter = 0;   // stuck games met this run, numbering their board pages
 
   GameObserver* observer = &noObserver;
 

@@ -33,7 +33,8 @@ struct DrawChoice {
 
 // Tries `passes` draws for the turn, searching each, and keeps the one whose best
 // move scores most (with blank limiting and "Stop bij eerste bonzel" as set).
-// Afterwards state.results holds the search of the last draw tried.
+// Afterwards state.results holds the last search made: of the last draw tried, or
+// of the kept draw when blank limiting changed it in that same pass.
 DrawChoice optimiseDraw(GameState& state, int turnIndex, int passes);
 
 // Blank limiting: swaps each drawn blank of `best` that `bestMove` used as a letter
