@@ -54,12 +54,14 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
   const fs::path target = targetOf(path);
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
-    // A device or a pipe is written in place, never replaced by a file; a folder
-    // cannot be opened for writing and is refused here.
+  if (fs::is_character_file(status) || fs::is_fifo(status)) {
+    // A terminal, a device such as /dev/null or a pipe (/dev/stdout into another
+    // program) is written in place, never replaced by a file.
     std::FILE* file = std::fopen(target.c_str(), "wb");
     return file != nullptr && writeAndClose(file, bytes);
   }
+  // A folder, a socket or a disk is refused.
+  if (fs::exists(status) && !fs::is_regular_file(status)) return false;
   fs::path temporary;
   std::FILE* file = createTemporary(target.parent_path().empty() ? fs::path(".") : target.parent_path(), temporary);
   if (file == nullptr) return false;

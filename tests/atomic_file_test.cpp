@@ -1,9 +1,11 @@
 // Saving over an existing file: the old contents survive a failed save, links keep
 // pointing where they pointed, and a device is never replaced by a plain file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "files/atomic_file.h"
 #include "tests/report_games.h"
@@ -51,6 +53,18 @@ TEST(AtomicFile, LinkIsFollowedAndKept) {
   ASSERT_TRUE(writeFileAtomically(folder.file("link.txt"), "nieuw\n"));
   EXPECT_TRUE(fs::is_symlink(folder.file("link.txt")));
   EXPECT_EQ(readFile(target), "nieuw\n");
+}
+
+TEST(AtomicFile, PipeIsWrittenIntoNotReplaced) {
+  ScratchFolder folder("atomic-pipe");
+  const std::string pipe = folder.file("pijp.txt");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = readFile(pipe); });
+  EXPECT_TRUE(writeFileAtomically(pipe, "lijst\n"));
+  reader.join();
+  EXPECT_EQ(received, "lijst\n");
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST(AtomicFile, DeviceIsWrittenInPlaceAndAFullOneFails) {
