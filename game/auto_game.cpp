@@ -33,6 +33,7 @@ void autoGameCommand(GameState& state, const std::string& resultsFolder) {
   state.results.clear();
   int t = recomputeGame(state);
   while (t >= 0 && t < state.maxTurns) {
+    if (!state.observer->continueAutoGame(t)) return;
     // No pass at all when the setting is 0 or less. A draw that allowed no move is
     // kept only when no draw allowed one, so a stuck turn shows its letters.
     const DrawChoice choice = optimiseDraw(state, t, state.settings.optimisationLoops);

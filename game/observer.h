@@ -13,6 +13,9 @@ class GameObserver {
   virtual void repaintNow() {}
   // Long draw optimisation runs; show or hide the wait cursor.
   virtual void setWaitCursor(bool /*busy*/) {}
+  // The automatic game is about to play turn `turnIndex`; false ends the run here,
+  // with the game complete up to the turn before.
+  virtual bool continueAutoGame(int /*turnIndex*/) { return true; }
   // Give this row of the turn list the selected and focused state.
   virtual void selectTurnRow(int /*turnIndex*/) {}
 };

@@ -87,6 +87,14 @@ int recomputeAfresh(GameState& state) {
 }
 
 int recomputeGame(GameState& state) {
+  const int inProgress = replayGame(state);
+  if (inProgress < state.maxTurns && state.turns[inProgress].rack.size() == kRackSize) {
+    searchTurn(state, inProgress);
+  }
+  return inProgress;
+}
+
+int replayGame(GameState& state) {
   state.totalScore = 0;
   clearDisplayGrid(state);
   resetBoard(state);
@@ -119,10 +127,6 @@ int recomputeGame(GameState& state) {
     replayTurn(state, index);
   }
   if (inProgress < 0) inProgress = index;
-
-  if (inProgress < state.maxTurns && state.turns[inProgress].rack.size() == kRackSize) {
-    searchTurn(state, inProgress);
-  }
   return inProgress;
 }
 

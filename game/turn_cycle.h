@@ -12,6 +12,10 @@ namespace kwarrel {
 // Returns the index of the turn in progress, maxTurns when every turn is played.
 int recomputeGame(GameState& state);
 
+// The same without the search: the result list and per-square lists stay as they
+// are, so a chosen candidate can be laid while the list it came from is kept.
+int replayGame(GameState& state);
+
 // Empties the per-square move lists and the result list, then recomputes: what
 // every change to the game ends with. Returns the turn in progress.
 int recomputeAfresh(GameState& state);

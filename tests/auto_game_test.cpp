@@ -290,3 +290,31 @@ TEST_F(AutoGameTest, StuckLaterTurnIsRecordedWithItsDraw) {
 
 }  // namespace
 }  // namespace kwarrel
+
+namespace kwarrel {
+namespace {
+
+// Stops the run when asked to play a given turn.
+class StoppingObserver : public GameObserver {
+ public:
+  explicit StoppingObserver(int stopAt) : stopAt_(stopAt) {}
+  bool continueAutoGame(int turnIndex) override { return turnIndex < stopAt_; }
+
+ private:
+  int stopAt_;
+};
+
+TEST(AutoGameStopTest, StopEndsTheRunWithTheGameCompleteUpToThere) {
+  GameState state(builtInWordGraph());
+  StoppingObserver observer(3);
+  state.observer = &observer;
+  state.random.seed(2002);
+  autoGameCommand(state, "");
+
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(state.turns[i].hasValidWord()) << i;
+  EXPECT_TRUE(state.turns[3].rack.empty());
+  EXPECT_EQ(state.activeSlots, kMoveSlots);
+}
+
+}  // namespace
+}  // namespace kwarrel
