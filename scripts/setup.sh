@@ -3,7 +3,14 @@
 # A machine that has everything is not touched.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev)
+packages=(
+  cmake ninja-build g++ make libgtest-dev libbenchmark-dev
+  # The window: Qt 6 Widgets, sound, printing, the SVG icon, Qt's own Dutch
+  # texts for standard buttons and file dialogs, and the stand-in fonts.
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
+  # Checks the desktop entry that `make install` puts in place.
+  desktop-file-utils
+)
 
 missing=()
 for package in "${packages[@]}"; do
