@@ -95,6 +95,20 @@ std::string poolText(const GameState& state) {
   return text;
 }
 
+std::string remainingLettersLine(const GameState& state) {
+  std::string line;
+  int64_t total = 0;
+  for (int code = 0; code < kLetterCodes; ++code) {
+    const int32_t count = state.pool[code];
+    if (count <= 0) continue;
+    line += codeCharacter(state, code);
+    if (count >= 2) line += "(" + std::to_string(count) + ")";
+    line += ' ';
+    total += count;
+  }
+  return line + "<" + std::to_string(total) + ">";
+}
+
 // Once the opening test passes, an acceptable draw always exists, so the retries
 // end: seven tiles holding a vowel and a consonant can be chosen; a forced blank
 // satisfies every rule; and where Q needs U or a blank, the pool then holds a U or

@@ -11,6 +11,11 @@ namespace kwarrel {
 // The pool written out: blanks first (as the blank character), then A..Z.
 std::string poolText(const GameState& state);
 
+// The line under the board: each letter still to be played (blank first, as the
+// blank character) with "(count)" from two on, then "<total>":
+// "+(2) A(6) B E(12) <21>".
+std::string remainingLettersLine(const GameState& state);
+
 // Seven letters under the vowel, consonant, blank and Q rules; empty when the
 // pool allows no draw.
 std::string drawRack(GameState& state);

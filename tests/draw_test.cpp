@@ -56,6 +56,14 @@ TEST_F(DrawTest, PoolTextListsBlanksFirstThenTheAlphabet) {
   EXPECT_EQ(poolText(state), "++AABEZ");
 }
 
+TEST_F(DrawTest, RemainingLettersLineCountsFromTwoOn) {
+  state.settings.blankChar = '+';
+  setPool("**AAAAAABEEEEEEEEEEEE");
+  EXPECT_EQ(remainingLettersLine(state), "+(2) A(6) B E(12) <21>");
+  state.pool.fill(0);
+  EXPECT_EQ(remainingLettersLine(state), "<0>");
+}
+
 TEST_F(DrawTest, PoolOfSevenIsDrawnWholeInOneAttempt) {
   setPool("KATERSH");
   CRandom expected = state.random;
