@@ -1,0 +1,216 @@
+#include "ui/window/board_painter.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <cmath>
+#include <cstdio>
+
+#include "game/letters.h"
+#include "ui/base/font_record.h"
+#include "ui/window/layout.h"
+
+namespace kwarrel::ui {
+
+namespace {
+
+int truncated(double value) { return static_cast<int>(std::trunc(value)); }
+
+// Text with its top-centre at (x, y), the way the board places every character.
+void drawCentred(QPainter& painter, int x, int y, const char* text, int length) {
+  const QString string = QString::fromLatin1(text, length);
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int width = metrics.horizontalAdvance(string);
+  painter.drawText(x - width / 2, y + metrics.ascent(), string);
+}
+
+void drawNumber(QPainter& painter, int x, int y, int value) {
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%d", value);
+  drawCentred(painter, x, y, text, length);
+}
+
+struct Span {
+  int row = -1;     // 1-based start
+  int column = -1;
+  int length = 0;
+  bool horizontal = true;
+  bool covers(int r, int c) const {
+    if (length <= 0) return false;
+    if (horizontal) return r == row && c >= column && c < column + length;
+    return c == column && r >= row && r < row + length;
+  }
+};
+
+Span selectedSpan(const PaintInput& input) {
+  const GameState& game = input.game;
+  Span span;
+  if (input.selectedTurn < 0 || input.selectedTurn >= game.maxTurns) return span;
+  const Turn& turn = game.turns[input.selectedTurn];
+  span.row = turn.row;
+  span.column = turn.column;
+  span.horizontal = turn.horizontal != 0;
+  span.length = static_cast<int>(turn.word.size());
+  return span;
+}
+
+void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
+  const Settings& settings = input.game.settings;
+  const Span span = selectedSpan(input);
+  const QPen black(Qt::black);
+  const QPen white(Qt::white);
+  for (int r = 0; r <= 15; ++r) {
+    for (int c = 0; c <= 15; ++c) {
+      if (r == 0 && c == 0) continue;
+      const bool label = r == 0 || c == 0;
+      const int premium = label ? 0 : premiumAt(r, c);
+      painter.setPen(black);
+      painter.setBrush(label ? input.brushes.label : input.brushes.forPremium(premium));
+      painter.drawRect(c * cw, r * rh, cw, rh);
+      if (span.covers(r, c)) {
+        painter.setBrush(input.brushes.selection);
+        painter.setPen(white);
+        const int left = truncated((c + 0.05) * cw);
+        const int top = truncated((r + 0.05) * rh);
+        painter.drawRect(left, top, truncated((c + 0.95) * cw) - left, truncated((r + 0.95) * rh) - top);
+        painter.setPen(black);
+      }
+      if (r == 0) {
+        painter.setFont(input.fonts.labels);
+        const char letter = static_cast<char>('A' + c - 1);
+        drawCentred(painter, truncated((c + settings.labelOffset.x) * cw),
+                    truncated(settings.labelOffset.y * rh), &letter, 1);
+        continue;
+      }
+      if (c == 0) {
+        painter.setFont(input.fonts.labels);
+        drawNumber(painter, truncated(settings.labelOffset.x * cw),
+                   truncated((r + settings.labelOffset.y) * rh), r);
+        continue;
+      }
+      const DisplaySquare& square = input.game.displayGrid[r - 1][c - 1];
+      if (square.shown == '?') continue;
+      painter.setPen(premium == 3 || premium == -3 ? white : black);
+      painter.setFont(input.fonts.letters);
+      drawCentred(painter, truncated((c + settings.letterOffset.x) * cw),
+                  truncated((r + settings.letterOffset.y) * rh), &square.shown, 1);
+      if (settings.hideValues == 0) {
+        painter.setFont(input.fonts.values);
+        const double shift = square.points >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
+        drawNumber(painter, truncated((c + shift) * cw), truncated((r + settings.valueOffset.y) * rh),
+                   square.points);
+      }
+      painter.setPen(black);
+    }
+  }
+}
+
+// The draw as tiles: in the button row, or three times as large over the board
+// in two lines (four tiles, then three).
+void paintDraw(QPainter& painter, const PaintInput& input, int cw, int rh) {
+  const GameState& game = input.game;
+  const Settings& settings = game.settings;
+  double p = 1.13 * cw;
+  int t = 16 * rh + input.gap;
+  double s = 0;
+  QFont large;
+  if (input.showDrawLarge) {
+    FontDescription description;
+    description.setFace("Courier New");
+    description.weight = 700;
+    description.height = truncated(2.5 * rh);
+    description.width = truncated(2.5 * cw);
+    large = fontFromDescription(description);
+    cw *= 3;
+    rh *= 3;
+    p = 1.13 * cw;
+    t = 0;
+  }
+  const QFont& letterFont = input.showDrawLarge ? large : input.fonts.letters;
+  const std::string& draw = game.currentDraw;
+  for (int i = 0; i < static_cast<int>(draw.size()) && i < kRackSize; ++i) {
+    if (input.showDrawLarge && i == 4) {
+      t = truncated(1.2 * rh);
+      s = truncated(-4 * p);
+    }
+    const char letter = draw[i];
+    painter.setPen(Qt::black);
+    painter.setBrush(input.brushes.plain);
+    const int left = truncated(s + i * p);
+    painter.drawRect(left, t, truncated(s + (1.13 * i + 1) * cw) - left, rh);
+    painter.setFont(letterFont);
+    drawCentred(painter, truncated((i + settings.letterOffset.x) * p + s + 1),
+                truncated(t + settings.letterOffset.y * rh), &letter, 1);
+    if (settings.hideValues != 0 || letter == settings.blankChar) continue;
+    const int value = isUpperLetter(letter) ? game.valueTable[letterCode(letter)] : 0;
+    const double shift = value >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
+    painter.setFont(input.fonts.values);
+    drawNumber(painter, truncated(s + shift * cw + 1.13 * i * cw),
+               truncated(t + settings.valueOffset.y * rh), value);
+  }
+}
+
+}  // namespace
+
+BoardBrushes::BoardBrushes()
+    : tripleWord(QColor(255, 0, 0)),
+      doubleWord(QColor(255, 128, 128)),
+      plain(QColor(255, 255, 192)),
+      doubleLetter(QColor(0, 255, 255)),
+      tripleLetter(QColor(0, 0, 255)),
+      selection(QColor(112, 255, 112)),
+      label(QColor(192, 192, 192)) {}
+
+const QBrush& BoardBrushes::forPremium(int premium) const {
+  switch (premium) {
+    case -3: return tripleWord;
+    case -2: return doubleWord;
+    case 2: return doubleLetter;
+    case 3: return tripleLetter;
+    default: return plain;
+  }
+}
+
+void paintMainWindow(QPainter& painter, const PaintInput& input) {
+  const int cw = cellWidthFor(input.client.width());
+  const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);
+
+  painter.setFont(QApplication::font());
+  painter.setPen(Qt::black);
+  const int textX = truncated(16.1 * cw);
+  const QFontMetrics metrics = painter.fontMetrics();
+  painter.drawText(textX, truncated(13.5 * rh) + metrics.ascent(),
+                   QStringLiteral("F1=Help F2=Config F4=Max zet F7=Check"));
+  painter.drawText(textX, truncated(15.5 * rh) + metrics.ascent(),
+                   QStringLiteral("Versie: 1 december 2020"));
+
+  paintSquares(painter, input, cw, rh);
+  if (!input.clockRunning) return;
+  paintDraw(painter, input, cw, rh);
+  paintClock(painter, input);
+}
+
+QRect clockRect(const PaintInput& input) {
+  const int cw = cellWidthFor(input.client.width());
+  const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);
+  return QRect(8 * cw + 1, 16 * rh + input.gap, 4 * cw + 1, rh + 1);
+}
+
+void paintClock(QPainter& painter, const PaintInput& input) {
+  const int cw = cellWidthFor(input.client.width());
+  const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);
+  const int seconds = input.secondsLeft;
+  const int inMinute = seconds % 60;
+  const char shown[4] = {static_cast<char>('0' + seconds / 60), ':',
+                         static_cast<char>('0' + inMinute / 10), static_cast<char>('0' + inMinute % 10)};
+  painter.setFont(input.fonts.letters);
+  const int top = 16 * rh + input.gap;
+  const int textY = truncated((16 + input.game.settings.letterOffset.y) * rh + input.gap);
+  for (int i = 9; i <= 12; ++i) {
+    painter.setPen(Qt::black);
+    painter.setBrush(input.brushes.label);
+    painter.drawRect((i - 1) * cw + 1, top, cw, rh);
+    drawCentred(painter, truncated((i - 0.5) * cw), textY, &shown[i - 9], 1);
+  }
+}
+
+}  // namespace kwarrel::ui

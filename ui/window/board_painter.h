@@ -1,0 +1,44 @@
+// Painting of the main window's client area: board, labels, letters and values,
+// the selected turn's word, the key summary, and while the clock runs the draw as
+// tiles and the clock squares. Everything comes from the display grid and the
+// geometry; nothing of the game is computed here.
+#pragma once
+
+#include <QBrush>
+#include <QPainter>
+#include <QSize>
+#include <array>
+
+#include "game/game_state.h"
+#include "ui/base/ui_fonts.h"
+
+namespace kwarrel::ui {
+
+// Brushes of the premium squares and of the selection, made once.
+struct BoardBrushes {
+  BoardBrushes();
+  QBrush tripleWord, doubleWord, plain, doubleLetter, tripleLetter, selection, label;
+  const QBrush& forPremium(int premium) const;
+};
+
+struct PaintInput {
+  const kwarrel::GameState& game;
+  const UiFonts& fonts;
+  const BoardBrushes& brushes;
+  QSize client;
+  int gap = 0;
+  int selectedTurn = -1;
+  bool clockRunning = false;
+  bool showDrawLarge = false;
+  int secondsLeft = 0;
+};
+
+void paintMainWindow(QPainter& painter, const PaintInput& input);
+
+// The four clock squares in the button row.
+void paintClock(QPainter& painter, const PaintInput& input);
+
+// The part of the client area the clock squares cover.
+QRect clockRect(const PaintInput& input);
+
+}  // namespace kwarrel::ui

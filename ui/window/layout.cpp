@@ -1,0 +1,65 @@
+#include "ui/window/layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kwarrel::ui {
+
+namespace {
+
+int truncated(double value) { return static_cast<int>(std::trunc(value)); }
+
+}  // namespace
+
+int cellWidthFor(int width) { return truncated((0.66 * width - 1) * 0.0625); }
+
+int cellHeightFor(int height, int bottomLineHeight) { return (height - bottomLineHeight - 3) / 17; }
+
+ControlLayout computeLayout(int width, int height, int bottomLineHeight, bool clockRunning,
+                            int borderWidth, const std::array<int32_t, 6>& weights) {
+  const int W = width;
+  const int H = height;
+  const int S = bottomLineHeight;
+  ControlLayout layout;
+  const int rh = truncated((H - S - 3) / 17.0);
+  const int cw = cellWidthFor(W);
+  const int boardWidth = 16 * cw;
+  layout.cellWidth = cw;
+  layout.cellHeight = rh;
+
+  const int bw = boardWidth / 6;
+  layout.gap = (H - 17 * rh - S) / 4;
+  const int y = 16 * rh + layout.gap;
+  const int d = truncated(1.01 * bw);
+  layout.buttons[kLoadButton] = QRect(0, y, bw, rh);
+  layout.buttons[kNewButton] = QRect(d, y, bw, rh);
+  layout.buttons[kSaveButton] = QRect(2 * d, y, bw, rh);
+  layout.buttons[kAutoButton] = QRect(3 * d, y, bw, rh);
+  layout.buttons[kDrawButton] = QRect(4 * d, y, bw, rh);
+  if (clockRunning) {
+    layout.buttons[kClockButton] =
+        QRect(truncated(12.5 * cw), y, truncated(2 * borderWidth + 3.5 * cw), rh);
+  } else {
+    layout.buttons[kClockButton] = QRect(5 * d, y, 2 * borderWidth + 16 * cw - 5 * d, rh);
+  }
+
+  const int listWidth = (2 * W) / 9;
+  layout.candidateList = QRect(boardWidth + 5, y, listWidth, 10 * rh);
+  layout.scoreBox = QRect(boardWidth + 5 + truncated(1.01 * listWidth), y, W / 9, rh);
+  layout.remainingLetters = QRect(0, y + rh + (4 * layout.gap) / 3, W, S);
+
+  for (size_t i = 0; i < weights.size(); ++i) {
+    const int32_t weight = weights[i];
+    layout.columnWidths[i] = weight > 0 ? truncated(0.34 * W * weight / 107) : -weight;
+  }
+  layout.turnListX = boardWidth + 2;
+  layout.turnListWidth = W - boardWidth - 2;
+  layout.turnListFallbackHeight = ((H - S - rh) * 13) / 16;
+  return layout;
+}
+
+int turnListHeight(const ControlLayout& layout, int fullHeight) {
+  return 13.1 * layout.cellHeight >= fullHeight ? fullHeight : layout.turnListFallbackHeight;
+}
+
+}  // namespace kwarrel::ui

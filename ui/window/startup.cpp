@@ -1,0 +1,99 @@
+#include "ui/window/startup.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <memory>
+
+#include "dict/word_graph.h"
+#include "files/colour_file.h"
+#include "files/config_file.h"
+#include "files/program_folder.h"
+#include "game/game_state.h"
+#include "ui/base/font_record.h"
+#include "ui/base/latin1.h"
+#include "ui/window/main_window.h"
+
+namespace kwarrel::ui {
+
+namespace {
+
+const QString kMaxTurnsSwitch = QStringLiteral("/maxb=");
+const QString kLoadSwitch = QStringLiteral("/laad=");
+
+// Qt's own Dutch texts for the standard buttons and the file dialogs.
+void installDutchTranslations(QApplication& app) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (const char* name : {"qtbase_nl", "qtmultimedia_nl"}) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QString::fromLatin1(name), folder)) {
+      QApplication::installTranslator(translator);
+    } else {
+      delete translator;
+    }
+  }
+}
+
+// The fonts made from the screen's work area, as when no configuration is read.
+FontSet screenDefaultFonts() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  FontSet fonts = defaultFonts(area.width(), area.height());
+  fonts.turnListFont = systemFontDescription(area.height() / 70);
+  fonts.bagFont = fonts.turnListFont;
+  return fonts;
+}
+
+}  // namespace
+
+StartupOptions parseSwitches(const QStringList& arguments) {
+  StartupOptions options;
+  for (const QString& argument : arguments) {
+    if (argument.startsWith(kMaxTurnsSwitch) && argument.size() > kMaxTurnsSwitch.size()) {
+      const QString digits = argument.mid(kMaxTurnsSwitch.size());
+      const bool allDigits = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+      });
+      bool ok = false;
+      const int n = digits.toInt(&ok);
+      if (allDigits && ok && n >= 11 && n <= 50) options.maxTurns = n;
+    }
+    if (argument.startsWith(kLoadSwitch)) options.gamesToLoad << argument.mid(kLoadSwitch.size());
+  }
+  options.bestOnly = arguments.join(QLatin1Char(' ')).contains(QStringLiteral("/beste"));
+  return options;
+}
+
+int runKwarrel(int& argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kwarrel"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("kwarrel"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/kwarrel.svg")));
+  installDutchTranslations(app);
+  installFontSubstitutes();
+
+  const StartupOptions options = parseSwitches(QApplication::arguments().mid(1));
+  auto game = std::make_unique<GameState>(builtInWordGraph());
+  game->maxTurns = options.maxTurns;
+  game->bestOnly = options.bestOnly;
+  loadColourFile(game->settings);
+  if (!loadSettings(*game)) game->settings.fonts = screenDefaultFonts();
+
+  DialogPrompts prompts;
+  MainWindow window(*game, prompts, QString::fromStdString(programFolder()));
+  // Placed over the whole work area first: without a window manager nothing
+  // else would make the window large.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    window.setGeometry(screen->availableGeometry());
+  }
+  window.showMaximized();
+  window.layoutControls();
+  for (const QString& path : options.gamesToLoad) window.loadGame(path);
+  return QApplication::exec();
+}
+
+}  // namespace kwarrel::ui
