@@ -25,6 +25,7 @@
 #include "search/candidates.h"
 #include "search/square_moves.h"
 #include "ui/base/latin1.h"
+#include "ui/dialogs/help_window.h"
 
 namespace kwarrel::ui {
 
@@ -41,7 +42,11 @@ const char* const kColumnHeaders[6] = {"#", "Letters", "Woord", "Co", "HV", "Sco
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, const QString& programFolder,
                        QWidget* parent)
-    : QWidget(parent), game_(game), prompts_(prompts), signals_(programFolder) {
+    : QWidget(parent),
+      game_(game),
+      prompts_(prompts),
+      signals_(programFolder),
+      help_(std::make_unique<HelpWindows>(prompts)) {
   setWindowTitle(QStringLiteral("Kwarrel"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "game/game_state.h"
@@ -26,6 +27,8 @@ class QSessionManager;
 class QTableWidget;
 
 namespace kwarrel::ui {
+
+class HelpWindows;
 
 
 // Command numbers of the buttons and keys.
@@ -138,6 +141,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   UiFonts fonts_;
   BoardBrushes brushes_;
   SignalPlayer signals_;
+  std::unique_ptr<HelpWindows> help_;
 
   std::array<QPushButton*, kButtonCount> buttons_{};
   QLabel* scoreBox_ = nullptr;

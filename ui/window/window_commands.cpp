@@ -21,6 +21,10 @@
 #include "search/candidates.h"
 #include "search/square_moves.h"
 #include "ui/base/latin1.h"
+#include "ui/dialogs/check_word_dialog.h"
+#include "ui/dialogs/help_window.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/square_possibilities_dialog.h"
 #include "ui/window/main_window.h"
 #include "ui/window/turn_entry_dialog.h"
 
@@ -202,7 +206,7 @@ void MainWindow::enterNextTurn() {
 
 void MainWindow::boardClicked(int row, int column, bool rightButton, bool control) {
   if (control) {
-    // The possibilities of the square come with the dialogs.
+    openSquarePossibilities(game_, row - 1, column - 1, this);
     return;
   }
   const int t = game_.selectedTurn;
@@ -354,14 +358,21 @@ ColumnPixelWidths MainWindow::turnListColumnWidths() const {
   return widths;
 }
 
-void MainWindow::openHelp(HelpText /*text*/) {}
+void MainWindow::openHelp(HelpText text) { help_->open(text); }
 
-QWidget* MainWindow::helpWindow() const { return nullptr; }
+QWidget* MainWindow::helpWindow() const { return help_->window(); }
 
-void MainWindow::printHelp() {}
+void MainWindow::printHelp() { help_->print(); }
 
-void MainWindow::openSettings() {}
+void MainWindow::openSettings() {
+  openSettingsDialog(game_, fonts_, *this, prompts_, this);
+  // The blank character and the value display show in the board and the lists.
+  refreshGameView();
+}
 
-void MainWindow::openCheckWord() {}
+void MainWindow::openCheckWord() {
+  CheckWordDialog dialog(game_, this);
+  dialog.exec();
+}
 
 }  // namespace kwarrel::ui
