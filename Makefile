@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS = -G Ninja -DKWARREL_WERROR=ON
 
-.PHONY: all setup build run test asan bench clean
+.PHONY: all setup build run test asan bench install clean
 
 all: build
 
@@ -14,8 +14,14 @@ build: setup
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)
 
+# The window where a display is reachable, else the command-line demonstration.
 run: build
-	./$(BUILD)/kwarrel-cli demo
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  ./$(BUILD)/ui/kwarrel; \
+	else \
+	  echo "Geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn leeg): Kwarrel speelt een demonstratiespel in de terminal."; \
+	  ./$(BUILD)/kwarrel-cli demo; \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
@@ -30,6 +36,9 @@ asan: setup
 bench: build
 	./$(BUILD)/kwarrel-cli bench
 	./$(BUILD)/bench/kwarrel_bench
+
+install: build
+	cmake --install $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
