@@ -36,6 +36,7 @@ asan: setup
 bench: build
 	./$(BUILD)/kwarrel-cli bench
 	./$(BUILD)/bench/kwarrel_bench
+	./$(BUILD)/bench/kwarrel_ui_bench
 
 install: build
 	cmake --install $(BUILD)

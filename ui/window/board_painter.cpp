@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <cmath>
-#include <cstdio>
 
 #include "game/letters.h"
 #include "ui/base/font_record.h"
@@ -16,17 +15,21 @@ namespace {
 int truncated(double value) { return static_cast<int>(std::trunc(value)); }
 
 // Text with its top-centre at (x, y), the way the board places every character.
-void drawCentred(QPainter& painter, int x, int y, const char* text, int length) {
-  const QString string = QString::fromLatin1(text, length);
+void drawCentred(QPainter& painter, int x, int y, const QString& text) {
   const QFontMetrics metrics = painter.fontMetrics();
-  const int width = metrics.horizontalAdvance(string);
-  painter.drawText(x - width / 2, y + metrics.ascent(), string);
+  painter.drawText(x - metrics.horizontalAdvance(text) / 2, y + metrics.ascent(), text);
 }
 
-void drawNumber(QPainter& painter, int x, int y, int value) {
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "%d", value);
-  drawCentred(painter, x, y, text, length);
+void drawCharacter(QPainter& painter, const PaintTools& tools, int x, int y, char c) {
+  drawCentred(painter, x, y, tools.characters[static_cast<unsigned char>(c)]);
+}
+
+void drawNumber(QPainter& painter, const PaintTools& tools, int x, int y, int value) {
+  if (value >= 0 && value < static_cast<int>(tools.numbers.size())) {
+    drawCentred(painter, x, y, tools.numbers[static_cast<size_t>(value)]);
+    return;
+  }
+  drawCentred(painter, x, y, QString::number(value));
 }
 
 struct Span {
@@ -64,10 +67,10 @@ void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
       const bool label = r == 0 || c == 0;
       const int premium = label ? 0 : premiumAt(r, c);
       painter.setPen(black);
-      painter.setBrush(label ? input.brushes.label : input.brushes.forPremium(premium));
+      painter.setBrush(label ? input.tools.label : input.tools.forPremium(premium));
       painter.drawRect(c * cw, r * rh, cw, rh);
       if (span.covers(r, c)) {
-        painter.setBrush(input.brushes.selection);
+        painter.setBrush(input.tools.selection);
         painter.setPen(white);
         const int left = truncated((c + 0.05) * cw);
         const int top = truncated((r + 0.05) * rh);
@@ -76,14 +79,13 @@ void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
       }
       if (r == 0) {
         painter.setFont(input.fonts.labels);
-        const char letter = static_cast<char>('A' + c - 1);
-        drawCentred(painter, truncated((c + settings.labelOffset.x) * cw),
-                    truncated(settings.labelOffset.y * rh), &letter, 1);
+        drawCharacter(painter, input.tools, truncated((c + settings.labelOffset.x) * cw),
+                      truncated(settings.labelOffset.y * rh), static_cast<char>('A' + c - 1));
         continue;
       }
       if (c == 0) {
         painter.setFont(input.fonts.labels);
-        drawNumber(painter, truncated(settings.labelOffset.x * cw),
+        drawNumber(painter, input.tools, truncated(settings.labelOffset.x * cw),
                    truncated((r + settings.labelOffset.y) * rh), r);
         continue;
       }
@@ -91,13 +93,13 @@ void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
       if (square.shown == '?') continue;
       painter.setPen(premium == 3 || premium == -3 ? white : black);
       painter.setFont(input.fonts.letters);
-      drawCentred(painter, truncated((c + settings.letterOffset.x) * cw),
-                  truncated((r + settings.letterOffset.y) * rh), &square.shown, 1);
+      drawCharacter(painter, input.tools, truncated((c + settings.letterOffset.x) * cw),
+                    truncated((r + settings.letterOffset.y) * rh), square.shown);
       if (settings.hideValues == 0) {
         painter.setFont(input.fonts.values);
         const double shift = square.points >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
-        drawNumber(painter, truncated((c + shift) * cw), truncated((r + settings.valueOffset.y) * rh),
-                   square.points);
+        drawNumber(painter, input.tools, truncated((c + shift) * cw),
+                   truncated((r + settings.valueOffset.y) * rh), square.points);
       }
       painter.setPen(black);
     }
@@ -134,33 +136,38 @@ void paintDraw(QPainter& painter, const PaintInput& input, int cw, int rh) {
     }
     const char letter = draw[i];
     painter.setPen(Qt::black);
-    painter.setBrush(input.brushes.plain);
+    painter.setBrush(input.tools.plain);
     const int left = truncated(s + i * p);
     painter.drawRect(left, t, truncated(s + (1.13 * i + 1) * cw) - left, rh);
     painter.setFont(letterFont);
-    drawCentred(painter, truncated((i + settings.letterOffset.x) * p + s + 1),
-                truncated(t + settings.letterOffset.y * rh), &letter, 1);
+    drawCharacter(painter, input.tools, truncated((i + settings.letterOffset.x) * p + s + 1),
+                  truncated(t + settings.letterOffset.y * rh), letter);
     if (settings.hideValues != 0 || letter == settings.blankChar) continue;
     const int value = isUpperLetter(letter) ? game.valueTable[letterCode(letter)] : 0;
     const double shift = value >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
     painter.setFont(input.fonts.values);
-    drawNumber(painter, truncated(s + shift * cw + 1.13 * i * cw),
+    drawNumber(painter, input.tools, truncated(s + shift * cw + 1.13 * i * cw),
                truncated(t + settings.valueOffset.y * rh), value);
   }
 }
 
 }  // namespace
 
-BoardBrushes::BoardBrushes()
+PaintTools::PaintTools()
     : tripleWord(QColor(255, 0, 0)),
       doubleWord(QColor(255, 128, 128)),
       plain(QColor(255, 255, 192)),
       doubleLetter(QColor(0, 255, 255)),
       tripleLetter(QColor(0, 0, 255)),
       selection(QColor(112, 255, 112)),
-      label(QColor(192, 192, 192)) {}
+      label(QColor(192, 192, 192)) {
+  for (size_t c = 0; c < characters.size(); ++c) {
+    characters[c] = QString(QChar(static_cast<char16_t>(c)));
+  }
+  for (size_t n = 0; n < numbers.size(); ++n) numbers[n] = QString::number(n);
+}
 
-const QBrush& BoardBrushes::forPremium(int premium) const {
+const QBrush& PaintTools::forPremium(int premium) const {
   switch (premium) {
     case -3: return tripleWord;
     case -2: return doubleWord;
@@ -207,9 +214,9 @@ void paintClock(QPainter& painter, const PaintInput& input) {
   const int textY = truncated((16 + input.game.settings.letterOffset.y) * rh + input.gap);
   for (int i = 9; i <= 12; ++i) {
     painter.setPen(Qt::black);
-    painter.setBrush(input.brushes.label);
+    painter.setBrush(input.tools.label);
     painter.drawRect((i - 1) * cw + 1, top, cw, rh);
-    drawCentred(painter, truncated((i - 0.5) * cw), textY, &shown[i - 9], 1);
+    drawCharacter(painter, input.tools, truncated((i - 0.5) * cw), textY, shown[i - 9]);
   }
 }
 

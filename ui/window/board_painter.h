@@ -7,6 +7,7 @@
 #include <QBrush>
 #include <QPainter>
 #include <QSize>
+#include <QString>
 #include <array>
 
 #include "game/game_state.h"
@@ -14,17 +15,20 @@
 
 namespace kwarrel::ui {
 
-// Brushes of the premium squares and of the selection, made once.
-struct BoardBrushes {
-  BoardBrushes();
+// Brushes of the premium squares and of the selection, and the texts of single
+// characters and small numbers, made once so that a paint allocates nothing.
+struct PaintTools {
+  PaintTools();
   QBrush tripleWord, doubleWord, plain, doubleLetter, tripleLetter, selection, label;
+  std::array<QString, 256> characters;
+  std::array<QString, 100> numbers;
   const QBrush& forPremium(int premium) const;
 };
 
 struct PaintInput {
   const kwarrel::GameState& game;
   const UiFonts& fonts;
-  const BoardBrushes& brushes;
+  const PaintTools& tools;
   QSize client;
   int gap = 0;
   int selectedTurn = -1;

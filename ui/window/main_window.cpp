@@ -191,7 +191,7 @@ void MainWindow::layoutControls() {
 }
 
 PaintInput MainWindow::paintInput() const {
-  return PaintInput{game_,          fonts_,        brushes_,       size(),      layout_.gap,
+  return PaintInput{game_,          fonts_,        paintTools_,       size(),      layout_.gap,
                     game_.selectedTurn, clockRunning_, showDrawLarge_, secondsLeft_};
 }
 

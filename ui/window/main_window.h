@@ -139,7 +139,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   kwarrel::GameState& game_;
   Prompts& prompts_;
   UiFonts fonts_;
-  BoardBrushes brushes_;
+  PaintTools paintTools_;
   SignalPlayer signals_;
   std::unique_ptr<HelpWindows> help_;
 
