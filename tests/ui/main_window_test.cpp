@@ -163,7 +163,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->scoreBox()->text().toInt(), before + best);
     QCOMPARE(QDir::currentPath(), QFileInfo(path).absolutePath());
 
-    // The digit key 4 does the same; a file that cannot be read changes nothing.
+    // Choosing another line lays that move instead; the digit 4 brings back the best.
+    window->candidateList()->setCurrentIndex(1);
+    QCOMPARE(window->turnList()->item(3, 2)->text(),
+             QString::fromStdString(game->results[1].word));
+    QTest::keyClick(window.get(), Qt::Key_4);
+    QCOMPARE(window->scoreBox()->text().toInt(), before + best);
+
+    // A file that cannot be read changes nothing.
     prompts->fileName = folder->filePath("bestaat-niet.txt");
     window->runCommand(kCmdLoad, false);
     QCOMPARE(window->scoreBox()->text().toInt(), before + best);
@@ -219,6 +226,41 @@ class MainWindowTest : public QObject {
     });
     QTest::keyClick(window->turnList(), Qt::Key_Return);
     QCOMPARE(game->turns[0].rack, std::string("HUIS**T"));
+
+    // Ctrl+F5 opens the next turn with the focus on its draw; the dialog comes
+    // back where it was last closed. (Closing a dialog does not give the window
+    // back its activation offscreen.)
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    onEntryDialog([](TurnEntryDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QString("Ingave van beurt 2"));
+      QCOMPARE(dialog.focusWidget(), dialog.drawField());
+      dialog.move(123, 77);
+      dialog.reject();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ControlModifier);
+    QCOMPARE(game->selectedTurn, 1);
+
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    bool reopened = false;
+    onEntryDialog([&reopened](TurnEntryDialog& dialog) {
+      reopened = true;
+      QCOMPARE(dialog.pos(), QPoint(123, 77));
+    });
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    QVERIFY(reopened);
+  }
+
+  void resizingLaysOutOnceAfterTheLastSize() {
+    const int before = window->layoutCount();
+    for (int step = 0; step < 5; ++step) window->resize(1000 + 20 * step, 700);
+    QTest::qWait(50);
+    QCOMPARE(window->layoutCount(), before);
+    QTRY_COMPARE_WITH_TIMEOUT(window->layoutCount(), before + 1, 1000);
+    QTest::qWait(150);
+    QCOMPARE(window->layoutCount(), before + 1);
+    QCOMPARE(window->controlLayout().remainingLetters.width(), 1080);
   }
 
   void deleteAndInsertAskWhereTheyMust() {
