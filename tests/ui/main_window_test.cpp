@@ -390,6 +390,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(prompts->questions.last(), QString("WAARSCHUWING!|Alles uitwissen en opnieuw beginnen?"));
   }
 
+  void signalsFallThroughToTheBeep() {
+    Settings settings;
+    const QString sounds = folder->path();
+    QCOMPARE(signalSources(true, sounds, settings), QStringList({"piep"}));
+    settings.soundDuration = 300;
+    QCOMPARE(signalSources(false, sounds, settings), QStringList({"piep"}));  // no pitch
+    settings.soundFrequency = 880;
+    QCOMPARE(signalSources(false, sounds, settings), QStringList({"toon", "piep"}));
+    QFile(folder->filePath("asterisk.wav")).open(QIODevice::WriteOnly);
+    QCOMPARE(signalSources(true, sounds, settings), QStringList({"asterisk.wav", "toon", "piep"}));
+    QFile(folder->filePath("asterisk2.wav")).open(QIODevice::WriteOnly);
+    QCOMPARE(signalSources(true, sounds, settings).first(), QString("asterisk2.wav"));
+    QCOMPARE(signalSources(false, sounds, settings).first(), QString("asterisk.wav"));
+
+    // Without a sound device (offscreen) an empty sound file and the tone fall
+    // through to the beep, and the signal returns.
+    game->settings = settings;
+    window->playSignal(true);
+    QCOMPARE(window->signalPlayer().lastSignal(), QString("piep"));
+  }
+
+  void failedSaveIsReportedAndKeepsTheGame() {
+    report_games::playBestMoves(*game, 2);
+    prompts->fileName = folder->filePath("geen-map/spel.txt");
+    window->runCommand(kCmdSave, false);
+    QCOMPARE(prompts->messages.size(), 1);
+    QVERIFY(prompts->messages[0].startsWith("Kwarrel|Kan bestand"));
+    QVERIFY(game->turns[1].hasValidWord());
+  }
+
   void closingAsksFirst() {
     prompts->answers = {false};
     window->close();

@@ -21,20 +21,36 @@ constexpr int kToneSampleRate = 22050;
 
 }  // namespace
 
+QStringList signalSources(bool second, const QString& folder, const Settings& settings) {
+  QStringList sources;
+  const auto addFile = [&](const QString& name) {
+    if (QFileInfo(folder + QLatin1Char('/') + name).isFile()) sources << name;
+  };
+  if (second) addFile(QStringLiteral("asterisk2.wav"));
+  addFile(QStringLiteral("asterisk.wav"));
+  if (settings.soundDuration > 0 && settings.soundFrequency > 0) sources << QStringLiteral("toon");
+  sources << QStringLiteral("piep");
+  return sources;
+}
+
 SignalPlayer::SignalPlayer(QString folder, QObject* parent)
     : QObject(parent), folder_(std::move(folder)) {}
 
 SignalPlayer::~SignalPlayer() = default;
 
 void SignalPlayer::playSignal(bool second, const Settings& settings) {
-  if (second && playFile(QStringLiteral("asterisk2.wav"))) return;
-  if (playFile(QStringLiteral("asterisk.wav"))) return;
-  if (settings.soundDuration > 0 && settings.soundFrequency > 0 &&
-      playTone(settings.soundFrequency, settings.soundDuration)) {
-    return;
+  // A source that cannot play (no device, a damaged file) passes to the next.
+  for (const QString& source : signalSources(second, folder_, settings)) {
+    lastSignal_ = source;
+    if (source == QLatin1String("piep")) {
+      QApplication::beep();
+      return;
+    }
+    const bool played = source == QLatin1String("toon")
+                            ? playTone(settings.soundFrequency, settings.soundDuration)
+                            : playFile(source);
+    if (played) return;
   }
-  lastSignal_ = QStringLiteral("piep");
-  QApplication::beep();
 }
 
 bool SignalPlayer::hasAudioOutput() const {
@@ -45,10 +61,8 @@ bool SignalPlayer::hasAudioOutput() const {
 }
 
 bool SignalPlayer::playFile(const QString& name) {
-  const QString path = folder_ + QLatin1Char('/') + name;
-  if (!QFileInfo(path).isFile()) return false;
-  lastSignal_ = name;
   if (!hasAudioOutput()) return false;
+  const QString path = folder_ + QLatin1Char('/') + name;
   if (!effect_) effect_ = std::make_unique<QSoundEffect>();
   const QUrl url = QUrl::fromLocalFile(path);
   if (effect_->source() != url) effect_->setSource(url);
@@ -58,7 +72,6 @@ bool SignalPlayer::playFile(const QString& name) {
 }
 
 bool SignalPlayer::playTone(int frequency, int durationMs) {
-  lastSignal_ = QStringLiteral("toon");
   if (!hasAudioOutput()) return false;
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   QAudioFormat format;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "game/settings.h"
@@ -14,6 +15,11 @@ class QBuffer;
 class QSoundEffect;
 
 namespace kwarrel::ui {
+
+// What a signal tries, in order: the sound files that exist in `folder` (the
+// second kind first tries "asterisk2.wav"), "toon" when length and pitch are set,
+// and "piep", the system beep, always last.
+QStringList signalSources(bool second, const QString& folder, const kwarrel::Settings& settings);
 
 class SignalPlayer : public QObject {
   Q_OBJECT
@@ -26,8 +32,7 @@ class SignalPlayer : public QObject {
   // One signal; `second` for the second kind (last seconds of the clock).
   void playSignal(bool second, const kwarrel::Settings& settings);
 
-  // How the last signal was given, for the tests: "asterisk2.wav", "asterisk.wav",
-  // "toon" or "piep".
+  // How the last signal was given: one of the sources above.
   const QString& lastSignal() const { return lastSignal_; }
 
  private:
