@@ -51,6 +51,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, const QString& program
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
   game_.random.seed(static_cast<uint32_t>(QDateTime::currentSecsSinceEpoch()));
+  previousObserver_ = game_.observer;
   game_.observer = this;
   fonts_.rebuild(game_.settings.fonts);
 
@@ -70,7 +71,8 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, const QString& program
 }
 
 MainWindow::~MainWindow() {
-  if (game_.observer == this) game_.observer = nullptr;
+  // The game may outlive the window; it goes back to the observer it had.
+  if (game_.observer == this) game_.observer = previousObserver_;
 }
 
 void MainWindow::createControls() {

@@ -161,6 +161,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   std::optional<QPoint> entryPosition_;
   QString lastPath_;
   QProgressDialog* autoProgress_ = nullptr;
+  kwarrel::GameObserver* previousObserver_ = nullptr;
 };
 
 }  // namespace kwarrel::ui
