@@ -63,6 +63,9 @@ int runDemo(int argc, char** argv);
 // Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
 void benchAutoGames(bool quick);
 
+// Times 1,000 draw optimisation passes for `kwarrel-cli bench` (prints its own lines).
+void benchDrawOptimisation(bool quick);
+
 // The seed of the random generator: "--seed N", else the time in seconds; nullopt
 // for a seed that is not a number.
 std::optional<uint32_t> seedFor(const Arguments& arguments);

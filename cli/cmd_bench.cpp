@@ -32,9 +32,18 @@ constexpr std::array<SearchKind, 2> kSearchKinds = {{{kMoveSlots, "80 plaatsen"}
 constexpr std::array<const char*, kBlankKinds> kBlankLabels = {"geen blanco", "1 blanco",
                                                                "2 blanco's"};
 
+// One position's one-slot searches: the rack with blanks, how many moves it has
+// (as the 80-slot search files them), and the same board's blank-free rack.
+struct BlankRackTime {
+  long long legalMoves = 0;
+  double micros = 0;
+  double blankFreeMicros = 0;
+};
+
 struct BenchResult {
   // Microseconds per search, by search kind and number of blanks.
   std::array<std::array<std::vector<double>, kBlankKinds>, kSearchKinds.size()> times;
+  std::array<std::vector<BlankRackTime>, kBlankKinds> blankRacks;
   long long movesFound = 0;
   int positions = 0;
   int games = 0;
@@ -79,12 +88,18 @@ double timeSearch(GameState& state, const LetterCounts& rack, int slots, long lo
 
 void measurePosition(GameState& state, const std::string& draw, BenchResult& result) {
   const int savedSlots = state.activeSlots;
+  std::array<BlankRackTime, kBlankKinds> racks{};
   for (int blanks = 0; blanks < kBlankKinds; ++blanks) {
     const LetterCounts rack = rackWithBlanks(state, draw, blanks);
     for (size_t kind = 0; kind < kSearchKinds.size(); ++kind) {
-      result.times[kind][blanks].push_back(
-          timeSearch(state, rack, kSearchKinds[kind].slots, result.movesFound));
+      const long long before = result.movesFound;
+      const double micros = timeSearch(state, rack, kSearchKinds[kind].slots, result.movesFound);
+      result.times[kind][blanks].push_back(micros);
+      if (kSearchKinds[kind].slots > 1) racks[blanks].legalMoves = result.movesFound - before;
+      if (kSearchKinds[kind].slots == 1) racks[blanks].micros = micros;
     }
+    racks[blanks].blankFreeMicros = racks[0].micros;
+    if (blanks > 0) result.blankRacks[blanks].push_back(racks[blanks]);
   }
   state.activeSlots = savedSlots;
   ++result.positions;
@@ -111,15 +126,39 @@ void playGame(unsigned seed, BenchResult& result) {
   ++result.games;
 }
 
-void printTimes(const char* label, const char* blanks, std::vector<double> times) {
-  if (times.empty()) return;
+double median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
   const size_t n = times.size();
-  const double median = n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+  return n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+void printTimes(const char* label, const char* blanks, const std::vector<double>& times) {
+  if (times.empty()) return;
+  const size_t n = times.size();
   const double mean = std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(n);
   std::printf("%-12s %-12s %4zu zoekacties, mediaan %8.3f ms, gemiddeld %8.3f ms\n",
               (std::string(label) + ",").c_str(), (std::string(blanks) + ":").c_str(), n,
-              median / 1000, mean / 1000);
+              median(times) / 1000, mean / 1000);
+}
+
+// The racks with blanks that allow the fewest moves (the lowest tenth), where a
+// blank that finds little should cost little more than the blank-free search.
+void printFewestMoves(const char* blanks, std::vector<BlankRackTime> racks) {
+  if (racks.empty()) return;
+  std::stable_sort(racks.begin(), racks.end(), [](const BlankRackTime& a, const BlankRackTime& b) {
+    return a.legalMoves < b.legalMoves;
+  });
+  racks.resize((racks.size() + 9) / 10);
+  std::vector<double> times;
+  std::vector<double> blankFree;
+  for (const BlankRackTime& rack : racks) {
+    times.push_back(rack.micros);
+    blankFree.push_back(rack.blankFreeMicros);
+  }
+  std::printf("1 plaats,    %-12s %4zu zoekacties, mediaan %8.3f ms, zonder blanco %8.3f ms, "
+              "hoogstens %lld zetten\n",
+              (std::string(blanks) + ":").c_str(), racks.size(), median(times) / 1000,
+              median(blankFree) / 1000, racks.back().legalMoves);
 }
 
 }  // namespace
@@ -144,8 +183,13 @@ int runBench(int argc, char** argv) {
       printTimes(kSearchKinds[kind].label, kBlankLabels[blanks], result.times[kind][blanks]);
     }
   }
+  std::printf("Blanco-rekken met de minste zetten (laagste tiende)\n");
+  for (int blanks = 1; blanks < kBlankKinds; ++blanks) {
+    printFewestMoves(kBlankLabels[blanks], result.blankRacks[blanks]);
+  }
   std::fflush(stdout);
   benchAutoGames(quick);
+  benchDrawOptimisation(quick);
   return kExitDone;
 }
 

@@ -44,19 +44,41 @@ GraphNode expandRecord(const uint8_t* record, size_t& length) {
 
 // Every walk steps forward from a child index until a last-sibling node, so each
 // child index must have such a node at or after it.
-bool childListsEndInside(const std::vector<GraphNode>& nodes) {
-  size_t lastStop = nodes.size();
-  for (size_t i = nodes.size(); i-- > 0;) {
+bool childListsEndInside(const GraphNode* nodes, size_t count) {
+  size_t lastStop = count;
+  for (size_t i = count; i-- > 0;) {
     if (isLastSibling(nodes[i])) {
       lastStop = i;
       break;
     }
   }
-  for (const GraphNode node : nodes) {
-    const uint32_t child = firstChild(node);
-    if (child != 0 && (lastStop == nodes.size() || child > lastStop)) return false;
+  for (size_t i = 0; i < count; ++i) {
+    const uint32_t child = firstChild(nodes[i]);
+    if (child != 0 && (lastStop == count || child > lastStop)) return false;
   }
   return true;
+}
+
+// The letter set of the run from each index to its last sibling, in one pass
+// from the end: a run is its first letter plus the run after it.
+void fillLetterRuns(const GraphNode* nodes, size_t count, uint32_t* runs) {
+  uint32_t after = 0;
+  int nextLetter = 0;
+  for (size_t i = count; i-- > 0;) {
+    const GraphNode node = nodes[i];
+    const int letter = nodeLetter(node);
+    const bool inRange = letter >= 1 && letter <= 26;
+    if (isLastSibling(node)) {
+      after = 0;
+      nextLetter = 27;
+    }
+    uint32_t run = after | (inRange ? 1u << letter : kIrregularSiblings);
+    if (letter >= nextLetter) run |= kIrregularSiblings;
+    runs[i] = run;
+    after = run;
+    nextLetter = letter;
+  }
+  runs[0] = 0;
 }
 
 WordGraph expandBuiltIn() {
@@ -83,23 +105,23 @@ std::optional<WordGraph> WordGraph::fromRecords(const uint8_t* bytes, size_t siz
   if (count == 0) return refuse(kGraphErrorBadLength, errorCode);
 
   WordGraph graph;
-  graph.nodes_.reserve(count);
+  graph.storage_.resize(2 * count);
+  graph.nodeCount_ = count;
+  GraphNode* nodes = graph.storage_.data();
   size_t pos = kGraphHeaderSize;
   for (size_t i = 0; i < count; ++i) {
     size_t length = 0;
-    graph.nodes_.push_back(expandRecord(bytes + pos, length));
+    nodes[i] = expandRecord(bytes + pos, length);
     pos += length;
   }
-  if (!childListsEndInside(graph.nodes_)) return refuse(kGraphErrorBadData, errorCode);
+  if (!childListsEndInside(nodes, count)) return refuse(kGraphErrorBadData, errorCode);
+  fillLetterRuns(nodes, count, nodes + count);
   return graph;
 }
 
-GraphNode WordGraph::childWithLetter(GraphNode node, int letter) const {
-  if (letter < 1 || letter > 26) return 0;
-  uint32_t index = firstChild(node);
-  if (index == 0) return 0;
-  for (;; ++index) {
-    const GraphNode child = nodes_[index];
+GraphNode WordGraph::scanForChild(GraphNode node, int letter) const {
+  for (uint32_t index = firstChild(node);; ++index) {
+    const GraphNode child = storage_[index];
     if (nodeLetter(child) == letter) return child;
     if (isLastSibling(child)) return 0;
   }

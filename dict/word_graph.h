@@ -23,6 +23,20 @@ constexpr bool isEndOfWord(GraphNode node) { return (node & kEndOfWord) != 0; }
 constexpr bool isLastSibling(GraphNode node) { return (node & kLastSibling) != 0; }
 constexpr uint32_t firstChild(GraphNode node) { return node >> 8; }
 
+// The number of set bits. Written out: without a population-count instruction in
+// the target, std::popcount becomes a library call, far slower than these steps.
+constexpr uint32_t bitCount(uint32_t bits) {
+  bits = bits - ((bits >> 1) & 0x55555555u);
+  bits = (bits & 0x33333333u) + ((bits >> 2) & 0x33333333u);
+  return (((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24;
+}
+
+// A set of letter codes: bit k for code k, 1..26.
+constexpr uint32_t kLetterBits = 0x07FFFFFEu;
+// Marks a sibling list that is not in strictly ascending letter order, or holds a
+// code outside 1..26: such a list is scanned instead of indexed.
+constexpr uint32_t kIrregularSiblings = 1u << 31;
+
 // Size of the header before the first packed record.
 constexpr size_t kGraphHeaderSize = 8;
 
@@ -46,16 +60,41 @@ class WordGraph {
 
   // The child of `node` with letter code `letter`, or 0 when there is none.
   // One step of lookupWord, for callers that walk letter by letter.
-  GraphNode childWithLetter(GraphNode node, int letter) const;
+  GraphNode childWithLetter(GraphNode node, int letter) const {
+    if (letter < 1 || letter > 26) return 0;
+    const uint32_t letters = childLetters(node);
+    if ((letters & (1u << letter)) == 0) return 0;
+    if ((letters & kIrregularSiblings) != 0) return scanForChild(node, letter);
+    return indexedChild(node, letters, letter);
+  }
+
+  // The letters of the children of `node` as a letter set, with kIrregularSiblings
+  // when they cannot be indexed; 0 for a node without children.
+  uint32_t childLetters(GraphNode node) const { return storage_[nodeCount_ + firstChild(node)]; }
+
+  // The child of `node` with `letter`, given letters = childLetters(node) holding
+  // `letter` and not kIrregularSiblings: in an ascending list the letters below it
+  // count the siblings before it.
+  GraphNode indexedChild(GraphNode node, uint32_t letters, int letter) const {
+    const uint32_t before = letters & ((1u << letter) - 1);
+    return storage_[firstChild(node) + bitCount(before)];
+  }
 
   // The root node; 0 (no children, no word) for a graph without nodes.
-  GraphNode root() const { return nodes_.empty() ? 0 : nodes_.back(); }
-  const GraphNode* nodes() const { return nodes_.data(); }
-  size_t nodeCount() const { return nodes_.size(); }
-  GraphNode node(uint32_t index) const { return nodes_[index]; }
+  GraphNode root() const { return nodeCount_ == 0 ? 0 : storage_[nodeCount_ - 1]; }
+  const GraphNode* nodes() const { return storage_.data(); }
+  size_t nodeCount() const { return nodeCount_; }
+  GraphNode node(uint32_t index) const { return storage_[index]; }
 
  private:
-  std::vector<GraphNode> nodes_;
+  // childWithLetter for a sibling list that cannot be indexed: the first match.
+  GraphNode scanForChild(GraphNode node, int letter) const;
+
+  // One allocation: the node array, then for each index the letter set of the
+  // sibling run from that index to its last sibling (entry 0, "no children", is
+  // empty). A graph without nodes holds that one empty entry.
+  std::vector<uint32_t> storage_ = {0};
+  size_t nodeCount_ = 0;
 };
 
 // Whether `text` is a word of the graph; lower and upper case alike. Any character

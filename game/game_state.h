@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,6 +30,39 @@ struct LineSquare {
   uint8_t empty = 1;
   uint8_t letter = 0;
   uint32_t check = 0;  // letters allowed here by the crossing run
+};
+
+// The cross-checks one row or column sets, as last computed for its tiles. They
+// depend on nothing else, so a line whose tiles are unchanged is not looked up again.
+struct LineChecks {
+  std::array<uint8_t, kBoardSize> tiles{};  // letter | 0x80 on a tile, 0 on an empty square
+  std::array<uint32_t, kBoardSize> checks{};
+  uint16_t setSquares = 0;  // bit i: the line sets the check of square i + 1
+  bool known = false;
+};
+
+// Left parts kept per search. A rack with two blanks rarely needs half of them;
+// racks of many blanks that need more are searched without the table.
+constexpr size_t kMaxLeftParts = 1u << 16;
+
+// The left parts of the rack being searched (letters laid from the rack before an
+// anchor) in the order the search meets them: what picking them for an anchor
+// reads, and apart from it, what laying one reads.
+struct LeftPart {
+  uint32_t fits = 0;        // letters the rack can lay next that continue it
+  uint32_t after = 0;       // letters that can follow one of those; bit 0: or none
+  uint32_t reach = 0;       // fits of it and of all its longer left parts
+  uint32_t reachAfter = 0;  // after of it and of all its longer left parts
+  uint32_t next = 0;        // index after its longer left parts
+  uint32_t depth = 0;       // letters laid
+};
+
+struct LeftPartPath {
+  GraphNode node = 0;
+  int32_t parent = -1;    // the left part one letter shorter
+  uint32_t layable = 0;   // letters the rack can still lay
+  uint8_t letter = 0;     // the last letter laid
+  uint8_t blank = 0;      // ... as a blank
 };
 
 // Texts of turn-list columns 1..5: rack, word, square, direction, score.
@@ -67,6 +101,9 @@ struct GameState {
   int32_t lineIndex = 0;
   std::array<uint8_t, 16> blankFlags{};
   int32_t anchor = 0;
+  std::array<LineChecks, 2 * kBoardSize> lineChecks{};  // rows 1..15, then columns 1..15
+  std::vector<LeftPart> leftParts;  // of the rack being searched; capacity kept
+  std::vector<LeftPartPath> leftPartPaths;
   std::array<Move, kMoveSlots> moveSlots{};
   int32_t activeSlots = kMoveSlots;
   uint8_t bonusFlag = 0;

@@ -22,6 +22,61 @@ int32_t runPoints(const Board& board, int row, int column, int rowStep, int colu
 
 }  // namespace
 
+ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizontal) {
+  ScoringSquare square;
+  const Cell& cell = board.at(row, column);
+  if (!cell.empty) {
+    square.empty = false;
+    square.points = cell.points;
+    return square;
+  }
+  const int premium = premiumAt(row, column);
+  if (premium < 0) {
+    square.wordFactor = -premium;
+  } else {
+    square.letterFactor = premium;
+  }
+  // Across the word: the neighbours above and below, or left and right.
+  const int crossRowStep = horizontal ? 1 : 0;
+  const int crossColumnStep = horizontal ? 0 : 1;
+  square.crossed = !board.at(row - crossRowStep, column - crossColumnStep).empty ||
+                   !board.at(row + crossRowStep, column + crossColumnStep).empty;
+  if (square.crossed) {
+    square.crossPoints = runPoints(board, row, column, -crossRowStep, -crossColumnStep) +
+                         runPoints(board, row, column, crossRowStep, crossColumnStep);
+  }
+  return square;
+}
+
+int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
+                       const uint8_t* blankFlags, int length, const LetterCounts& values,
+                       uint8_t& bonusFlag) {
+  int32_t wordMultiplier = 1;
+  int32_t mainSum = 0;
+  int32_t crossTotal = 0;
+  int newTiles = 0;
+  for (int i = 0; i < length; ++i) {
+    const ScoringSquare& square = squares[i];
+    if (!square.empty) {
+      mainSum += square.points;
+      continue;
+    }
+    ++newTiles;
+    const int code = blankFlags[i] ? 0 : letters[i];
+    const int32_t value =
+        (code >= 0 && code < kLetterCodes ? values[code] : 0) * square.letterFactor;
+    wordMultiplier *= square.wordFactor;
+    mainSum += value;
+    if (square.crossed) crossTotal += (square.crossPoints + value) * square.wordFactor;
+  }
+  int32_t score = mainSum * wordMultiplier + crossTotal;
+  if (newTiles == kBonusTiles) {
+    score += kBonus;
+    bonusFlag = 1;
+  }
+  return score;
+}
+
 int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int lastPosition) {
   if (length <= 0) return 0;
   const bool horizontal = state.horizontal != 0;
@@ -29,48 +84,14 @@ int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int last
   const int first = lastPosition - length + 1;
   // Callers keep words on the board; anything else would read past the grid.
   if (first < 1 || lastPosition > kBoardSize || line < 1 || line > kBoardSize) return 0;
-  // Across the word: the neighbours above and below, or left and right.
-  const int crossRowStep = horizontal ? 1 : 0;
-  const int crossColumnStep = horizontal ? 0 : 1;
-
-  int32_t wordMultiplier = 1;
-  int32_t mainSum = 0;
-  int32_t crossTotal = 0;
-  int newTiles = 0;
+  ScoringSquare squares[kMaxWordLength];
   for (int i = 0; i < length; ++i) {
-    const int row = horizontal ? line : first + i;
-    const int column = horizontal ? first + i : line;
-    const Cell& cell = state.board.at(row, column);
-    if (!cell.empty) {
-      mainSum += cell.points;
-      continue;
-    }
-    ++newTiles;
-    const int code = state.blankFlags[i] ? 0 : letters[i];
-    int32_t value = code >= 0 && code < kLetterCodes ? state.valueTable[code] : 0;
-    const int premium = premiumAt(row, column);
-    if (premium < 0) {
-      wordMultiplier *= -premium;
-    } else {
-      value *= premium;
-    }
-    mainSum += value;
-
-    const Cell& before = state.board.at(row - crossRowStep, column - crossColumnStep);
-    const Cell& after = state.board.at(row + crossRowStep, column + crossColumnStep);
-    if (before.empty && after.empty) continue;
-    const int32_t crossValue =
-        runPoints(state.board, row, column, -crossRowStep, -crossColumnStep) +
-        runPoints(state.board, row, column, crossRowStep, crossColumnStep) + value;
-    crossTotal += premium < 0 ? crossValue * -premium : crossValue;
+    const int along = first + i;
+    squares[i] = horizontal ? scoringSquare(state.board, line, along, true)
+                            : scoringSquare(state.board, along, line, false);
   }
-
-  int32_t score = mainSum * wordMultiplier + crossTotal;
-  if (newTiles == kBonusTiles) {
-    score += kBonus;
-    state.bonusFlag = 1;
-  }
-  return score;
+  return scoreOnSquares(squares, letters, state.blankFlags.data(), length, state.valueTable,
+                        state.bonusFlag);
 }
 
 }  // namespace kwarrel

@@ -7,10 +7,31 @@
 
 namespace kwarrel {
 
+// What scoring needs of one square of a line: the points of its tile, or, when it
+// is empty, its premium and the points of the tiles touching it across the line.
+struct ScoringSquare {
+  int32_t points = 0;       // of the tile on the square
+  int32_t crossPoints = 0;  // of the tiles touching it across the line, both sides
+  int32_t letterFactor = 1;
+  int32_t wordFactor = 1;
+  bool empty = true;
+  bool crossed = false;  // a tile touches it across the line
+};
+
+// The square at (row, column) of the playing area, for a word along the row
+// (horizontal) or the column.
+ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizontal);
+
+// Scores `length` letter codes laid on squares[0..length-1]; blankFlags marks
+// blanks, `values` gives tile values. Premiums count on new tiles only; cross-words
+// count; exactly seven new tiles add 50 and set bonusFlag.
+int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
+                       const uint8_t* blankFlags, int length, const LetterCounts& values,
+                       uint8_t& bonusFlag);
+
 // Scores the word of `length` letter codes whose last square is `lastPosition`
 // (1..15 along line state.lineIndex in direction state.horizontal); state.blankFlags
-// marks blanks. Premiums count on new tiles only; cross-words count; exactly seven
-// new tiles add 50 and set bonusFlag.
+// marks blanks. As scoreOnSquares, on the board of `state`.
 int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int lastPosition);
 
 }  // namespace kwarrel

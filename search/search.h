@@ -8,7 +8,9 @@
 
 namespace kwarrel {
 
-// Refreshes acrossCheck and downCheck of every empty square from the word graph.
+// Refreshes acrossCheck and downCheck of every empty square from the word graph
+// (squares no tile touches in a direction keep their set). Lines whose tiles are
+// unchanged since the last call reuse the sets kept in state.lineChecks.
 void computeCrossChecks(GameState& state);
 
 // Full search on a non-empty board; appends the result list to `results`.

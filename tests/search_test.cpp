@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <fstream>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "dict/graph_packer.h"
 #include "game/board_ops.h"
 #include "game/game_state.h"
 #include "search/search.h"
@@ -238,6 +243,96 @@ TEST_F(SearchTest, FindsEveryLegalPlacementLikeBruteForce) {
     state.activeSlots = kMoveSlots;
   }
   EXPECT_GE(crowded, 10) << "the slot replacement rule needs full slot tables";
+}
+
+// Racks of many blanks have more left parts than the search keeps in its table;
+// each anchor then builds its own, and finds exactly the same moves in the same order.
+TEST_F(SearchTest, RacksOfManyBlanksFindEveryMoveWithoutTheLeftPartTable) {
+  testing::playSeededTurns(state, 31, 2);
+  LetterCounts rack{};
+  rack[0] = 4;
+  rack[letterCode('E')] = 2;
+  rack[letterCode('N')] = 1;
+  const std::vector<ReferenceMove> expected = testing::enumerateMoves(state, rack, false);
+  state.rackCounts = rack;
+  state.activeSlots = kMoveSlots;
+  const std::vector<Move> results = search();
+  ASSERT_EQ(state.leftParts.size(), kMaxLeftParts) << "the rack should fill the table";
+
+  std::vector<std::vector<std::string>> expectedBySquare(kSquareCount);
+  for (const ReferenceMove& move : expected) {
+    expectedBySquare[(move.row - 1) * kBoardSize + move.column - 1].push_back(describe(move));
+  }
+  for (int square = 0; square < kSquareCount; ++square) {
+    ASSERT_EQ(texts(state.squareMoves[square]), expectedBySquare[square]) << "square " << square;
+  }
+  std::vector<std::string> kept;
+  for (const ReferenceMove& move : testing::keptResults(expected, kMoveSlots)) {
+    kept.push_back(describe(move));
+  }
+  EXPECT_EQ(texts(results), kept);
+}
+
+// A graph whose sibling lists are not in alphabetical order (any order is valid)
+// is searched in its own array order: the same moves, listed per square in that order.
+TEST_F(SearchTest, SiblingOrderOnlyChangesTheOrderOfVisits) {
+  std::vector<std::string> words;
+  std::ifstream list(std::string(KWARREL_SOURCE_DIR) + "/resources/woordenlijst.txt");
+  for (std::string word; std::getline(list, word);) {
+    if (word.size() <= 4 || word[0] == 'k') words.push_back(word);
+  }
+  std::string error;
+  std::vector<GraphNode> nodes = buildGraphNodes(words, error);
+  ASSERT_EQ(error, "");
+  const auto ordered = WordGraph::fromRecords(packGraphNodes(nodes).bytes.data(),
+                                              packGraphNodes(nodes).bytes.size());
+  // Every list backwards: its first child keeps its index, the last-sibling mark moves.
+  for (size_t start = 1; start < nodes.size();) {
+    size_t end = start;
+    while (!isLastSibling(nodes[end])) ++end;
+    std::reverse(nodes.begin() + static_cast<std::ptrdiff_t>(start),
+                 nodes.begin() + static_cast<std::ptrdiff_t>(end) + 1);
+    for (size_t i = start; i <= end; ++i) nodes[i] &= ~kLastSibling;
+    nodes[end] |= kLastSibling;
+    start = end + 1;
+  }
+  const PackedGraph packed = packGraphNodes(nodes);
+  const auto backwards = WordGraph::fromRecords(packed.bytes.data(), packed.bytes.size());
+  ASSERT_TRUE(ordered.has_value() && backwards.has_value());
+  ASSERT_NE(backwards->childLetters(backwards->root()) & kIrregularSiblings, 0u);
+
+  const auto movesWith = [](const WordGraph& graph, const char* rack) {
+    GameState game(graph);
+    resetBoard(game);
+    placeMove(game, 8, 5, true, "KAART");
+    placeMove(game, 6, 7, false, "KLAAR");
+    game.rackCounts.fill(0);
+    for (const char* c = rack; *c != 0; ++c) ++game.rackCounts[*c == '*' ? 0 : letterCode(*c)];
+    clearSquareMoves(game);
+    computeCrossChecks(game);
+    std::vector<Move> results;
+    searchBoard(game, results);
+    std::vector<std::vector<std::string>> bySquare;
+    for (const auto& moves : game.squareMoves) bySquare.push_back(texts(moves));
+    return bySquare;
+  };
+  for (const char* rack : {"ERTSKIN", "EE*ROKS", "*A*LEKT"}) {
+    SCOPED_TRACE(rack);
+    const auto inOrder = movesWith(*ordered, rack);
+    auto reversed = movesWith(*backwards, rack);
+    size_t total = 0;
+    int reordered = 0;  // squares whose moves a backwards graph meets in another order
+    for (size_t square = 0; square < inOrder.size(); ++square) {
+      reordered += inOrder[square] != reversed[square] ? 1 : 0;
+      std::vector<std::string> sorted = inOrder[square];
+      std::sort(sorted.begin(), sorted.end());
+      std::sort(reversed[square].begin(), reversed[square].end());
+      EXPECT_EQ(sorted, reversed[square]) << "square " << square;
+      total += sorted.size();
+    }
+    EXPECT_GT(total, 100u);
+    EXPECT_GT(reordered, 0);
+  }
 }
 
 }  // namespace

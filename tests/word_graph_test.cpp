@@ -183,6 +183,36 @@ TEST(WordGraphRecords, ExpandShortAndLongForms) {
   EXPECT_EQ(big->root(), 0x00F00380u);
 }
 
+// Sibling order carries no meaning: a list out of alphabetical order, even with a
+// letter twice, is looked up by scanning, and the first match counts.
+TEST(WordGraphRecords, SiblingsInAnyOrderAreFoundByTheirFirstMatch) {
+  const auto graph = expand(withHeader({
+      0x00, 0x00, 15,  // filler
+      0x43, 0x00, 15,  // 'c', word
+      0x01, 0x04, 15,  // 'a', children at 4
+      0xC1, 0x00, 15,  // 'a' again, word, last sibling
+      0xD4, 0x00, 15,  // 't', word, last sibling
+      0x80, 0x01, 15,  // root: first letters at 1
+  }));
+  ASSERT_TRUE(graph.has_value());
+  const GraphNode root = graph->root();
+  EXPECT_EQ(graph->childLetters(root), (1u << 1) | (1u << 3) | kIrregularSiblings);
+  EXPECT_EQ(graph->childWithLetter(root, 1), graph->node(2));
+  EXPECT_EQ(graph->childLetters(graph->node(2)), 1u << 20) << "one child is in order";
+  EXPECT_EQ(graph->childLetters(graph->node(4)), 0u);
+  EXPECT_TRUE(isListedWord(*graph, "c"));
+  EXPECT_TRUE(isListedWord(*graph, "at"));
+  EXPECT_FALSE(isListedWord(*graph, "a")) << "the first 'a' is not a word";
+  EXPECT_FALSE(isListedWord(*graph, "b"));
+
+  // The built-in lists are alphabetical: children are found by counting.
+  const WordGraph& builtIn = builtInWordGraph();
+  EXPECT_EQ(builtIn.childLetters(builtIn.root()) & kIrregularSiblings, 0u);
+  const GraphNode z = builtIn.childWithLetter(builtIn.root(), 26);
+  EXPECT_EQ(nodeLetter(z), 26);
+  EXPECT_NE(builtIn.childLetters(z) & (1u << 1), 0u) << "a word starts with ZA";
+}
+
 TEST(WordGraphRecords, PackerUsesTheShortFormWheneverItFits) {
   // Child indices at the edges of both forms survive packing and expansion.
   std::vector<GraphNode> nodes(kMaxChildIndex, kLastSibling);
