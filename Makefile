@@ -1,9 +1,13 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS = -G Ninja -DKWARREL_WERROR=ON
+# Seconds each fuzz target runs.
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS = game_text game_save config_file colour_file turn_entry
 
-.PHONY: all setup build run test asan bench install clean
+.PHONY: all setup build run test asan bench fuzz install clean
 
 all: build
 
@@ -38,8 +42,18 @@ bench: build
 	./$(BUILD)/bench/kwarrel_bench
 	./$(BUILD)/bench/kwarrel_ui_bench
 
+# The libFuzzer targets, built by clang with AddressSanitizer and UBSan, one after
+# another on their seed corpora.
+fuzz:
+	@bash scripts/setup.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKWARREL_FUZZ=ON \
+	      -DKWARREL_UI=OFF -DKWARREL_TESTS=OFF -DKWARREL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD)
+	@bash scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -67,7 +67,7 @@ int appendTurnRows(std::string& out, const GameState& state) {
     appendHtmlEscaped(out, turn.word);
     out += "</td><td>";
     appendTurnSquare(out, turn);
-    total += turn.score;
+    total += turn.pointsToTotal();
     appendFormat(out, "</td><td>%d</td><td>%d</td></tr>\n", turn.score, total);
   }
   return written;

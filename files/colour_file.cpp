@@ -44,17 +44,6 @@ bool scanInteger(std::string_view line, size_t& position, int32_t& value) {
   return true;
 }
 
-// The first line without its end, at most kMaxLineLength characters; false for an empty file.
-bool readFirstLine(std::istream& in, std::string& line) {
-  char c = 0;
-  if (!in.get(c)) return false;
-  while (c != '\n' && line.size() < kMaxLineLength) {
-    line += c;
-    if (!in.get(c)) break;
-  }
-  return true;
-}
-
 void scanColourLine(Settings& settings, std::string_view line) {
   // The scan ends at a zero byte, as it would in a C string.
   line = line.substr(0, line.find('\0'));
@@ -82,9 +71,15 @@ void loadColourFile(Settings& settings) {
 void loadColourFile(Settings& settings, const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return;
-  std::string line;
-  if (!readFirstLine(file, line)) return;
-  scanColourLine(settings, line);
+  // The first line never reaches past this many bytes.
+  std::string start(kMaxLineLength, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<size_t>(file.gcount()));
+  readColourText(settings, start);
+}
+
+void readColourText(Settings& settings, std::string_view text) {
+  scanColourLine(settings, text.substr(0, text.find('\n')).substr(0, kMaxLineLength));
 }
 
 Rgb checkWordColour(const Settings& settings, bool found) {

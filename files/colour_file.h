@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "game/settings.h"
 
@@ -12,6 +13,10 @@ namespace kwarrel {
 // their fields as they were.
 void loadColourFile(Settings& settings);
 void loadColourFile(Settings& settings, const std::string& path);
+
+// The reading part of loadColourFile: the colour numbers from the first line of
+// the file's text.
+void readColourText(Settings& settings, std::string_view text);
 
 struct Rgb {
   int red = 0;

@@ -1,5 +1,6 @@
 #include "files/game_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -20,20 +21,30 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// One whole line, however long, without its line feed; a trailing carriage
-// return goes too, so files from either platform read alike. False at the end.
-bool readLine(std::FILE* file, std::string& line) {
-  line.clear();
-  int c = 0;
-  while ((c = std::getc(file)) != EOF) {
-    if (c == '\n') break;
-    line += static_cast<char>(c);
-  }
-  if (c == EOF && line.empty()) return false;
+// The next line of `text` from `position`, however long, without its line feed;
+// a trailing carriage return goes too, so files from either platform read alike.
+// False at the end.
+bool nextLine(std::string_view text, size_t& position, std::string& line) {
+  if (position >= text.size()) return false;
+  const size_t end = std::min(text.find('\n', position), text.size());
+  line.assign(text.substr(position, end - position));
+  position = end + 1;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   // A text line ends at a zero byte, as it would for any C string reader.
   if (const size_t zero = line.find('\0'); zero != std::string::npos) line.resize(zero);
   return true;
+}
+
+// The first `count` lines of the file with their line feeds, however long; the
+// reader never looks further.
+std::string readLeadingLines(std::FILE* file, int count) {
+  std::string text;
+  int c = 0;
+  while (count > 0 && (c = std::getc(file)) != EOF) {
+    text += static_cast<char>(c);
+    if (c == '\n') --count;
+  }
+  return text;
 }
 
 bool isSeparator(char c) {
@@ -74,11 +85,13 @@ int columnNumber(std::string_view token) {
 }
 
 // Format 2 (rack, square, direction, word) becomes format 1 (rack, word, then the
-// square row first for an across word, column first for a down word).
+// square row first for an across word, column first for a down word). A fourth
+// token that starts with a digit is the row of a format-1 down word in column H,
+// whose word merely looks like a square ("X1 H 8"); no word starts with a digit.
 void rewriteFormatTwo(std::array<std::string, kTokensRead>& tokens) {
   const std::string& square = tokens[1];
   const bool formatTwo = square.size() >= 2 && isDigit(square[1]) &&
-                         (tokens[2] == "H" || tokens[2] == "V");
+                         (tokens[2] == "H" || tokens[2] == "V") && !isDigit(tokens[3][0]);
   if (!formatTwo) return;
   std::string columnLetter = square.substr(0, 1);
   std::string row = square.substr(1);
@@ -118,10 +131,11 @@ bool readTurn(GameState& state, Turn& turn, std::string_view line) {
   if (count == 0 || tokens[0].size() != kRackSize) return false;
   turn.rack = displayRack(state, normaliseDraw(state, tokens[0]));
   if (count < kTokensRead) return true;
-  // A turn without a word, in a listing with maxima, has the " * " marker of its
-  // maximum right after the rack; no word is ever "*", so the turn keeps its rack only.
-  if (tokens[1] == "*") return true;
   rewriteFormatTwo(tokens);
+  // A turn without a word, in a listing with maxima, has the " * " marker of its
+  // maximum right after the rack; no word is ever "*" (not in format 2 either), so
+  // the turn keeps its rack only.
+  if (tokens[1] == "*") return true;
   turn.word = tokens[1];
   readPlacement(turn, tokens);
   return true;
@@ -146,6 +160,20 @@ void appendPadded(std::string& out, std::string_view text, size_t width) {
 
 }  // namespace
 
+void readGameText(GameState& state, std::string_view text, bool* turnsLeftOver) {
+  resetTurns(state);
+  std::string line;
+  size_t position = 0;
+  int k = 0;
+  while (k < state.maxTurns && nextLine(text, position, line) &&
+         readTurn(state, state.turns[k], line)) {
+    ++k;
+  }
+  if (turnsLeftOver != nullptr) {
+    *turnsLeftOver = k == state.maxTurns && nextLine(text, position, line) && startsWithRack(line);
+  }
+}
+
 int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver) {
   errno = 0;
   const File file(std::fopen(path.c_str(), "r"));
@@ -155,15 +183,8 @@ int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver)
   if (first == EOF && std::ferror(file.get())) return openError();
   if (first != EOF) std::ungetc(first, file.get());
 
-  resetTurns(state);
-  std::string line;
-  int k = 0;
-  while (k < state.maxTurns && readLine(file.get(), line) && readTurn(state, state.turns[k], line)) {
-    ++k;
-  }
-  if (turnsLeftOver != nullptr) {
-    *turnsLeftOver = k == state.maxTurns && readLine(file.get(), line) && startsWithRack(line);
-  }
+  // The turns and the one line after them that tells whether turns are left over.
+  readGameText(state, readLeadingLines(file.get(), state.maxTurns + 1), turnsLeftOver);
   recomputeAfresh(state);
   return 0;
 }
@@ -181,7 +202,7 @@ std::string formatTurnLine(const Turn& turn, int& runningTotal) {
     std::snprintf(text.data(), text.size(), "%-3c%-3d", columnLetter, turn.row);
   }
   line += text.data();
-  runningTotal += turn.score;
+  runningTotal += turn.pointsToTotal();
   std::snprintf(text.data(), text.size(), "%5d - %5d", turn.score, runningTotal);
   line += text.data();
   return line;

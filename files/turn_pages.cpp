@@ -90,7 +90,7 @@ bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& w
       appendHtmlEscaped(out, turn.word);
       out += "<td>";
       appendTurnSquare(out, turn);
-      total += turn.score;
+      total += turn.pointsToTotal();
       appendFormat(out, "<td>%d<td>%d</tr>\n", turn.score, total);
       continue;
     }
@@ -156,7 +156,7 @@ void appendMaximum(std::string& out, GameState& state, TurnPagesWriter& writer, 
   recomputeAfresh(state);
   if (!state.results.empty()) {
     const int maximum = state.results.front().score;
-    const int played = saved.front().score;
+    const int played = saved.front().pointsToTotal();
     const bool missed = played < maximum;
     std::string missText;
     if (missed) {

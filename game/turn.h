@@ -36,6 +36,9 @@ struct Turn {
   // Listings and reports write a word of 1..15 characters; a turn with any other
   // word shows its rack alone.
   bool hasWrittenWord() const { return !word.empty() && word.size() <= kMaxWordLength; }
+  // What the turn adds to a running total: a turn the replay could not score keeps
+  // its -1 in the score column but adds nothing.
+  int32_t pointsToTotal() const { return score > 0 ? score : 0; }
 };
 
 }  // namespace kwarrel

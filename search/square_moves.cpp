@@ -43,19 +43,21 @@ std::optional<SquarePossibilities> squarePossibilities(const GameState& state, i
   if (filed.empty()) return std::nullopt;
 
   // A word found with a blank and with the real letter is one entry, at its best.
-  std::vector<Move> entries;
-  for (const Move& move : filed) {
-    Move entry = move;
+  // Sorting brings each word and direction together, best score first, so a busy
+  // square (a rack of blanks files tens of thousands of moves) stays quick.
+  std::vector<Move> entries(filed.begin(), filed.end());
+  for (Move& entry : entries) {
     std::transform(entry.word.begin(), entry.word.end(), entry.word.begin(), upperCase);
-    const auto same = std::find_if(entries.begin(), entries.end(), [&](const Move& known) {
-      return known.word == entry.word && known.horizontal == entry.horizontal;
-    });
-    if (same == entries.end()) {
-      entries.push_back(std::move(entry));
-    } else if (entry.score > same->score) {
-      same->score = entry.score;
-    }
   }
+  std::sort(entries.begin(), entries.end(), [](const Move& a, const Move& b) {
+    if (a.horizontal != b.horizontal) return a.horizontal < b.horizontal;
+    if (a.word != b.word) return a.word < b.word;
+    return a.score > b.score;
+  });
+  const auto sameEntry = [](const Move& a, const Move& b) {
+    return a.horizontal == b.horizontal && a.word == b.word;
+  };
+  entries.erase(std::unique(entries.begin(), entries.end(), sameEntry), entries.end());
 
   SquarePossibilities result;
   char title[32];

@@ -84,7 +84,8 @@ TEST(BoardPage, PlayedTurnsFillBoardAndTurnTable) {
   state->maxTurns = 11;
   report_games::playThreeTurns(*state);
   setTurn(*state, 3, "ABCDEFG", "", 'A', 1, true);  // drawn, not played
-  setTurn(*state, 4, "RSTUVWA", "X", 'A', 1, true);  // a one-letter word gets a row
+  // A one-letter word gets a row; the replay cannot score it, so it adds nothing.
+  setTurn(*state, 4, "RSTUVWA", "X", 'A', 1, true);
   recompute(*state);
   const std::string page = boardPageText(*state);
 
@@ -94,9 +95,7 @@ TEST(BoardPage, PlayedTurnsFillBoardAndTurnTable) {
       "<tr><td>2.</td><td>KWEEZBJ</td><td>BEZWIJKE</td><td>E4</td><td>138</td><td>236</td></tr>\n"
       "<tr><td>3.</td><td>ENORSTA</td><td>EEN</td><td>11E</td><td>3</td><td>239</td></tr>\n"
       "<tr><td>4.</td><td>ABCDEFG</td>"
-      "<tr><td>5.</td><td>RSTUVWA</td><td>X</td><td>1A</td><td>" +
-      std::to_string(state->turns[4].score) + "</td><td>" +
-      std::to_string(239 + state->turns[4].score) + "</td></tr>\n";
+      "<tr><td>5.</td><td>RSTUVWA</td><td>X</td><td>1A</td><td>-1</td><td>239</td></tr>\n";
   std::string blanks;
   for (int i = 5; i < 11; ++i) {
     blanks += "<tr><td>\xA0</td><td>\xA0</td><td>\xA0</td><td>\xA0</td><td>\xA0</td><td>\xA0</td></tr>\n";

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "dict/word_graph.h"
 #include "files/game_file.h"
@@ -201,6 +202,36 @@ TEST_F(GameFileTest, TurnLineIsWrittenAsLaidDownAndReadsBack) {
   expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
   expectTurn(2, "ONTDEKT", "", 1, 1, true);
   EXPECT_EQ(turnsRead(), 3);  // the empty line before the board picture ends the turns
+}
+
+// Every turn a game file can hold is written as a line that reads back as that
+// turn, also a word that looks like a square ("X1" down from H8, stored with every
+// check skipped or typed in format 2) and a word "*", which a listing with maxima
+// writes after the rack of a turn without a word.
+TEST_F(GameFileTest, WrittenLineReadsBackAsTheSameTurn) {
+  ASSERT_EQ(load("HTEONCN H8 V X1\nHTEONCN X1 H 8\nHTEONCN K8 V 12\nHTEONCN H8 V *\n"
+                 "HTEONCN   * 22 KATER H8\n"),
+            0);
+  expectTurn(0, "HTEONCN", "X1", 8, 8, false);
+  expectTurn(1, "HTEONCN", "X1", 8, 8, false);
+  // No word starts with a digit: a line ending in a number is format 1.
+  expectTurn(2, "HTEONCN", "K8", 1, 1, true);
+  expectTurn(3, "HTEONCN", "", 1, 1, true);
+  expectTurn(4, "HTEONCN", "", 1, 1, true);
+
+  std::string text;
+  int total = 0;
+  std::vector<Turn> written(state.turns.begin(), state.turns.begin() + 3);
+  written.push_back(state.turns[0]);
+  written.back().horizontal = 1;
+  for (const Turn& turn : written) text += formatTurnLine(turn, total) + "\n";
+  EXPECT_EQ(text.substr(0, 26), "HTEONCN   X1              ");
+  EXPECT_EQ(text.substr(26, 6), "H  8  ");
+  ASSERT_EQ(load(text), 0);
+  for (int i = 0; i < 4; ++i) {
+    const Turn& turn = written[i];
+    expectTurn(i, turn.rack, turn.word, turn.row, turn.column, turn.horizontal != 0);
+  }
 }
 
 // Damaged files: any prefix of a real game, and lines of random tokens and bytes,

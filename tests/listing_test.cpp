@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
+#include "files/board_page.h"
 #include "files/game_file.h"
 #include "files/listing.h"
+#include "files/turn_pages.h"
 #include "report_games.h"
 
 namespace kwarrel {
@@ -151,6 +154,34 @@ TEST(GameListing, ListingLoadsBackToTheSameTurns) {
     }
     EXPECT_EQ(loaded->totalScore, state->totalScore);
   }
+}
+
+// A turn the replay cannot lay (BEZWIJKE would run off the board from O8) stops
+// the replay there: it and the turns after it keep -1 as their score, and no
+// report lowers its running total by them.
+TEST(GameListing, UnscoredTurnsAddNothingToTheRunningTotal) {
+  ScratchFolder folder("listing-unscored");
+  const std::string game = folder.file("spel.txt");
+  std::ofstream(game, std::ios::binary)
+      << "IDNXAET TAXIEND 8 B\nKWEEZBJ BEZWIJKE 8 O\nENORSTA EEN 11 E\nONTDEKT ONT 1 A\n";
+  auto state = newGame();
+  ASSERT_EQ(loadGameFile(*state, game), 0);
+  ASSERT_EQ(state->totalScore, 98);
+
+  const std::string listing = gameListingText(*state, false);
+  EXPECT_EQ(listing.substr(0, listing.find("\n\n") + 1),
+            "IDNXAET   TAXIEND         8  B     98 -    98\n"
+            "KWEEZBJ   BEZWIJKE        8  O     -1 -    98\n"
+            "ENORSTA   EEN             11 E     -1 -    98\n"
+            "ONTDEKT   ONT             1  A     -1 -    98\n");
+
+  const std::string boardPage = boardPageText(*state);
+  EXPECT_EQ(report_games::countOf(boardPage, "</td><td>-1</td><td>98</td></tr>"), 3u);
+
+  ASSERT_TRUE(writeTurnPages(*state, 0, "spel", folder.file("spel.htm"), false));
+  const std::string lastPage = readFile(folder.file("spel4.htm"));
+  EXPECT_EQ(report_games::countOf(lastPage, "<td>-1<td>98</tr>"), 3u);
+  EXPECT_EQ(report_games::countOf(lastPage, "<td>97</tr>"), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "game/board_ops.h"
 #include "game/game_state.h"
@@ -94,6 +97,32 @@ TEST_F(SquareMovesTest, SearchFilesEveryCandidateUnderItsFirstSquare) {
   results.clear();
   searchBoard(state, results);
   EXPECT_FALSE(squarePossibilities(state, 7, 6).has_value());
+}
+
+// Seven blanks on the first turn: every word of 2 to 7 letters starts across on H8,
+// each worth nothing but the 50 of a bonzel. The list holds each word once, in
+// capitals, in order: some 40,000 lines, as many as moves were filed.
+TEST_F(SquareMovesTest, SevenBlanksListEveryShortWordOnce) {
+  state.rackCounts.fill(0);
+  state.rackCounts[0] = kRackSize;
+  std::vector<Move> results;
+  searchFirstMove(state, results);
+
+  std::vector<std::string> expected;
+  std::ifstream list(std::string(KWARREL_SOURCE_DIR) + "/resources/woordenlijst.txt");
+  for (std::string word; std::getline(list, word);) {
+    if (word.size() < 2 || word.size() > kRackSize) continue;
+    std::transform(word.begin(), word.end(), word.begin(), upperCase);
+    expected.push_back(word + " \t " + (word.size() == kRackSize ? "50" : "0"));
+  }
+  std::sort(expected.begin(), expected.end());
+  ASSERT_GT(expected.size(), 30000u);
+
+  const auto shown = squarePossibilities(state, 7, 7);
+  ASSERT_TRUE(shown.has_value());
+  EXPECT_EQ(state.squareMoves[7 * kBoardSize + 7].size(), expected.size());
+  EXPECT_EQ(shown->horizontal, expected);
+  EXPECT_TRUE(shown->vertical.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // that a refused entry leaves the turn as it was.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "dict/word_graph.h"
@@ -96,13 +97,37 @@ TEST_F(TurnEntryTest, SkipModes) {
   EXPECT_EQ(enterTurn(state, 1, "ENKATER", 8, 7, true, "EN", EntryCheck::SkipWordList), "");
 
   // Skipping every check stores a word that runs off the board and letters not drawn.
-  EXPECT_EQ(enterTurn(state, 2, "", 7, 13, true, "QQQQ", EntryCheck::SkipAll), "");
+  EXPECT_EQ(enterTurn(state, 2, "ABCDEFG", 7, 13, true, "QQQQ", EntryCheck::SkipAll), "");
   EXPECT_EQ(state.turns[2].word, "QQQQ");
   EXPECT_EQ(state.turns[2].column, 14);
   EXPECT_EQ(state.turns[2].row, 8);
   // The replay then stops at that turn: it becomes the turn in progress.
   EXPECT_EQ(recomputeGame(state), 2);
   EXPECT_EQ(state.totalScore, state.turns[0].score + state.turns[1].score);
+}
+
+// Skipping every check still keeps out what a saved game could not read back:
+// white space or control characters would split or end the line, and a word "*"
+// would read back as the marker of a maximum.
+TEST_F(TurnEntryTest, EntryThatCannotBeSavedIsRefused) {
+  const Turn before = state.turns[0];
+  const std::string unsaveable = "Trekking en woord mogen geen spaties of stuurtekens bevatten";
+  EXPECT_EQ(enterTurn(state, 0, "HUISKAT", 7, 7, true, "HU IS", EntryCheck::SkipAll), unsaveable);
+  EXPECT_EQ(enterTurn(state, 0, "HUISKAT", 7, 7, true, "HUIS\n", EntryCheck::SkipAll), unsaveable);
+  EXPECT_EQ(enterTurn(state, 0, "HUI\tKAT", 7, 7, true, "HUIS", EntryCheck::SkipAll), unsaveable);
+  EXPECT_EQ(enterTurn(state, 0, std::string("HUIS\0AT", 7), 7, 7, true, "HUIS",
+                      EntryCheck::SkipAll),
+            unsaveable);
+  EXPECT_EQ(enterTurn(state, 0, "HUISKAT", 7, 7, true, "*", EntryCheck::SkipAll),
+            "Woord \"*\" kan niet in een spelbestand bewaard worden");
+  // A word without a draw would end the saved game at this turn.
+  EXPECT_EQ(enterTurn(state, 0, "", 7, 7, true, "HUIS", EntryCheck::SkipAll),
+            "Er moeten steeds 7 letters getrokken worden");
+  expectUnchanged(0, before);
+
+  // Anything else still goes in unchecked, a word with a digit too.
+  EXPECT_EQ(enterTurn(state, 0, "HTEONCN", 7, 7, false, "X1", EntryCheck::SkipAll), "");
+  EXPECT_EQ(state.turns[0].word, "X1");
 }
 
 TEST_F(TurnEntryTest, SquaresAndLengthsOutsideTheBoardAreRefused) {
@@ -115,6 +140,10 @@ TEST_F(TurnEntryTest, SquaresAndLengthsOutsideTheBoardAreRefused) {
     EXPECT_EQ(enterTurn(state, -1, "HUISKAT", 7, 7, true, "HUIS", check), "Beurt 0 bestaat niet");
     EXPECT_EQ(enterTurn(state, state.maxTurns, "HUISKAT", 7, 7, true, "HUIS", check),
               "Beurt 23 bestaat niet");
+    EXPECT_EQ(enterTurn(state, INT32_MAX, "HUISKAT", 7, 7, true, "HUIS", check),
+              "Beurt 2147483648 bestaat niet");
+    EXPECT_EQ(enterTurn(state, INT32_MIN, "HUISKAT", 7, 7, true, "HUIS", check),
+              "Beurt -2147483647 bestaat niet");
   }
   expectUnchanged(0, before);
 }
