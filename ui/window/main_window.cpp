@@ -1,29 +1,19 @@
 #include "ui/window/main_window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSessionManager>
 #include <QShortcut>
-#include <QStyle>
 #include <QTableWidget>
 
 #include "game/draw.h"
 #include "game/turn_cycle.h"
-#include "search/candidates.h"
-#include "search/square_moves.h"
 #include "ui/base/latin1.h"
 #include "ui/dialogs/help_window.h"
 

@@ -126,13 +126,13 @@ void MainWindow::drawNextCommand() {
   QApplication::beep();
   QApplication::beep();
   drawAndSearch(game_);
+  if (!game_.currentDraw.empty()) {
+    // Several passes leave the last draw's search; the list shows the kept one.
+    if (game_.settings.optimisationLoops > 1) recomputeAfresh(game_);
+    fillCandidateList();
+  }
   refreshGameView();
-  if (game_.currentDraw.empty()) return;
-  // Several passes leave the last draw's search; the list shows the kept one.
-  if (game_.settings.optimisationLoops > 1) recomputeAfresh(game_);
-  fillCandidateList();
-  refreshGameView();
-  toggleClock();
+  if (!game_.currentDraw.empty()) toggleClock();
 }
 
 void MainWindow::newGameCommand() {
