@@ -108,12 +108,12 @@ std::vector<uint32_t> placementOrder(const std::vector<std::vector<ListEntry>>& 
   return order;
 }
 
-GraphNode makeNode(uint32_t letter, bool endOfWord, bool lastSibling, uint32_t child) {
+PackedNode makeNode(uint32_t letter, bool endOfWord, bool lastSibling, uint32_t child) {
   return letter | (endOfWord ? kEndOfWord : 0u) | (lastSibling ? kLastSibling : 0u) |
          (child << 8);
 }
 
-std::vector<GraphNode> layOutNodes(const std::vector<std::vector<ListEntry>>& lists,
+std::vector<PackedNode> layOutNodes(const std::vector<std::vector<ListEntry>>& lists,
                                    uint32_t rootList) {
   const std::vector<uint32_t> order = placementOrder(lists, rootList);
   // Index 0 means "no children", so a filler node takes it.
@@ -123,7 +123,7 @@ std::vector<GraphNode> layOutNodes(const std::vector<std::vector<ListEntry>>& li
     start[id] = static_cast<uint32_t>(next);
     next += lists[id].size();
   }
-  std::vector<GraphNode> nodes;
+  std::vector<PackedNode> nodes;
   nodes.reserve(next + 1);
   nodes.push_back(0);
   for (const uint32_t id : order) {
@@ -138,7 +138,7 @@ std::vector<GraphNode> layOutNodes(const std::vector<std::vector<ListEntry>>& li
   return nodes;
 }
 
-void putRecord(std::vector<uint8_t>& bytes, GraphNode node) {
+void putRecord(std::vector<uint8_t>& bytes, PackedNode node) {
   const auto byteAt = [node](int shift) { return static_cast<uint8_t>((node >> shift) & 0xFFu); };
   bytes.push_back(byteAt(0));
   bytes.push_back(byteAt(8));
@@ -152,7 +152,7 @@ void putRecord(std::vector<uint8_t>& bytes, GraphNode node) {
 
 }  // namespace
 
-std::vector<GraphNode> buildGraphNodes(const std::vector<std::string>& words,
+std::vector<PackedNode> buildGraphNodes(const std::vector<std::string>& words,
                                        std::string& error) {
   if (words.empty()) {
     error = "de woordenlijst is leeg";
@@ -171,7 +171,7 @@ std::vector<GraphNode> buildGraphNodes(const std::vector<std::string>& words,
   return layOutNodes(interner.lists(), rootList);
 }
 
-PackedGraph packGraphNodes(const std::vector<GraphNode>& nodes) {
+PackedGraph packGraphNodes(const std::vector<PackedNode>& nodes) {
   PackedGraph packed;
   if (nodes.empty()) {
     packed.error = "de woordgraaf heeft geen knopen";
@@ -194,14 +194,14 @@ PackedGraph packGraphNodes(const std::vector<GraphNode>& nodes) {
   packed.bytes.insert(packed.bytes.end(), std::begin(kGraphMagic), std::end(kGraphMagic));
   packed.bytes.push_back(kGraphFormatVersion);
   packed.bytes.resize(kGraphHeaderSize, 0);
-  for (const GraphNode node : nodes) putRecord(packed.bytes, node);
+  for (const PackedNode node : nodes) putRecord(packed.bytes, node);
   packed.nodeCount = nodes.size();
   return packed;
 }
 
 PackedGraph packWordGraph(const std::vector<std::string>& words) {
   std::string error;
-  const std::vector<GraphNode> nodes = buildGraphNodes(words, error);
+  const std::vector<PackedNode> nodes = buildGraphNodes(words, error);
   if (!error.empty()) {
     PackedGraph failed;
     failed.error = error;

@@ -38,12 +38,12 @@ struct PackedGraph {
 // duplicates ignored). Siblings are in alphabetical order, index 0 is a filler
 // that is never a child, the root is the last node. On a word outside the
 // limits, returns an empty array and sets `error`.
-std::vector<GraphNode> buildGraphNodes(const std::vector<std::string>& words,
+std::vector<PackedNode> buildGraphNodes(const std::vector<std::string>& words,
                                        std::string& error);
 
 // The header and the 3- or 4-byte record of every node. Checks that the array
 // is not empty and every child index lies inside it and below kMaxChildIndex.
-PackedGraph packGraphNodes(const std::vector<GraphNode>& nodes);
+PackedGraph packGraphNodes(const std::vector<PackedNode>& nodes);
 
 // buildGraphNodes followed by packGraphNodes.
 PackedGraph packWordGraph(const std::vector<std::string>& words);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 extern "C" const unsigned char kwarrel_word_graph_begin[];
 extern "C" const unsigned char kwarrel_word_graph_end[];
@@ -31,15 +32,15 @@ size_t countRecords(const uint8_t* bytes, size_t size) {
   return count;
 }
 
-GraphNode expandRecord(const uint8_t* record, size_t& length) {
-  const GraphNode low = record[0] | (static_cast<GraphNode>(record[1]) << 8);
+PackedNode expandRecord(const uint8_t* record, size_t& length) {
+  const PackedNode low = record[0] | (static_cast<PackedNode>(record[1]) << 8);
   if (record[2] < kShortRecordBase) {
     length = 4;
-    return low | (static_cast<GraphNode>(record[3]) << 16) |
-           (static_cast<GraphNode>(record[2]) << 24);
+    return low | (static_cast<PackedNode>(record[3]) << 16) |
+           (static_cast<PackedNode>(record[2]) << 24);
   }
   length = 3;
-  return low | (static_cast<GraphNode>(record[2] - kShortRecordBase) << 16);
+  return low | (static_cast<PackedNode>(record[2] - kShortRecordBase) << 16);
 }
 
 // Every walk steps forward from a child index until a last-sibling node, so each
@@ -61,7 +62,7 @@ bool childListsEndInside(const GraphNode* nodes, size_t count) {
 
 // The letter set of the run from each index to its last sibling, in one pass
 // from the end: a run is its first letter plus the run after it.
-void fillLetterRuns(const GraphNode* nodes, size_t count, uint32_t* runs) {
+void fillLetterRuns(const GraphNode* nodes, size_t count, std::vector<uint32_t>& runs) {
   uint32_t after = 0;
   int nextLetter = 0;
   for (size_t i = count; i-- > 0;) {
@@ -105,8 +106,7 @@ std::optional<WordGraph> WordGraph::fromRecords(const uint8_t* bytes, size_t siz
   if (count == 0) return refuse(kGraphErrorBadLength, errorCode);
 
   WordGraph graph;
-  graph.storage_.resize(2 * count);
-  graph.nodeCount_ = count;
+  graph.storage_.resize(count);
   GraphNode* nodes = graph.storage_.data();
   size_t pos = kGraphHeaderSize;
   for (size_t i = 0; i < count; ++i) {
@@ -115,7 +115,11 @@ std::optional<WordGraph> WordGraph::fromRecords(const uint8_t* bytes, size_t siz
     pos += length;
   }
   if (!childListsEndInside(nodes, count)) return refuse(kGraphErrorBadData, errorCode);
-  fillLetterRuns(nodes, count, nodes + count);
+  std::vector<uint32_t> runs(count);
+  fillLetterRuns(nodes, count, runs);
+  for (size_t i = 0; i < count; ++i) {
+    nodes[i] |= static_cast<GraphNode>(runs[firstChild(nodes[i])]) << 32;
+  }
   return graph;
 }
 

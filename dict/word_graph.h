@@ -1,8 +1,9 @@
 // The dictionary: every valid word as a path through a packed letter graph with
-// shared tails, held in one flat array of 32-bit nodes.
+// shared tails, held in one flat array of 64-bit nodes.
 //
 // Node bits 0..4: letter code; bit 6: end of word; bit 7: last sibling;
-// bits 8..31: index of the first child (0 = none).
+// bits 8..31: index of the first child (0 = none); bits 32..63: the letters of
+// its children (see childLetters). The low 32 bits are the packed record.
 #pragma once
 
 #include <cstddef>
@@ -13,15 +14,17 @@
 
 namespace kwarrel {
 
-using GraphNode = uint32_t;
+using GraphNode = uint64_t;
+// A node as packed records hold it: the low 32 bits of a GraphNode.
+using PackedNode = uint32_t;
 
-constexpr GraphNode kEndOfWord = 1u << 6;
-constexpr GraphNode kLastSibling = 1u << 7;
+constexpr PackedNode kEndOfWord = 1u << 6;
+constexpr PackedNode kLastSibling = 1u << 7;
 
 constexpr int nodeLetter(GraphNode node) { return static_cast<int>(node & 31u); }
 constexpr bool isEndOfWord(GraphNode node) { return (node & kEndOfWord) != 0; }
 constexpr bool isLastSibling(GraphNode node) { return (node & kLastSibling) != 0; }
-constexpr uint32_t firstChild(GraphNode node) { return node >> 8; }
+constexpr uint32_t firstChild(GraphNode node) { return static_cast<uint32_t>(node) >> 8; }
 
 // The number of set bits. Written out: without a population-count instruction in
 // the target, std::popcount becomes a library call, far slower than these steps.
@@ -69,8 +72,9 @@ class WordGraph {
   }
 
   // The letters of the children of `node` as a letter set, with kIrregularSiblings
-  // when they cannot be indexed; 0 for a node without children.
-  uint32_t childLetters(GraphNode node) const { return storage_[nodeCount_ + firstChild(node)]; }
+  // when they cannot be indexed; 0 for a node without children. Kept in the node
+  // itself, so a step down the graph reads one node.
+  static constexpr uint32_t childLetters(GraphNode node) { return static_cast<uint32_t>(node >> 32); }
 
   // The child of `node` with `letter`, given letters = childLetters(node) holding
   // `letter` and not kIrregularSiblings: in an ascending list the letters below it
@@ -81,20 +85,18 @@ class WordGraph {
   }
 
   // The root node; 0 (no children, no word) for a graph without nodes.
-  GraphNode root() const { return nodeCount_ == 0 ? 0 : storage_[nodeCount_ - 1]; }
+  GraphNode root() const { return storage_.empty() ? 0 : storage_.back(); }
   const GraphNode* nodes() const { return storage_.data(); }
-  size_t nodeCount() const { return nodeCount_; }
+  size_t nodeCount() const { return storage_.size(); }
   GraphNode node(uint32_t index) const { return storage_[index]; }
 
  private:
   // childWithLetter for a sibling list that cannot be indexed: the first match.
   GraphNode scanForChild(GraphNode node, int letter) const;
 
-  // One allocation: the node array, then for each index the letter set of the
-  // sibling run from that index to its last sibling (entry 0, "no children", is
-  // empty). A graph without nodes holds that one empty entry.
-  std::vector<uint32_t> storage_ = {0};
-  size_t nodeCount_ = 0;
+  // One allocation: the node array; a node's high half holds the letter set of the
+  // sibling run from its first child to that child's last sibling.
+  std::vector<GraphNode> storage_;
 };
 
 // Whether `text` is a word of the graph; lower and upper case alike. Any character

@@ -282,7 +282,7 @@ TEST_F(SearchTest, SiblingOrderOnlyChangesTheOrderOfVisits) {
     if (word.size() <= 4 || word[0] == 'k') words.push_back(word);
   }
   std::string error;
-  std::vector<GraphNode> nodes = buildGraphNodes(words, error);
+  std::vector<PackedNode> nodes = buildGraphNodes(words, error);
   ASSERT_EQ(error, "");
   const auto ordered = WordGraph::fromRecords(packGraphNodes(nodes).bytes.data(),
                                               packGraphNodes(nodes).bytes.size());
