@@ -26,8 +26,9 @@ ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizo
   ScoringSquare square;
   const Cell& cell = board.at(row, column);
   if (!cell.empty) {
-    square.empty = false;
     square.points = cell.points;
+    square.letterFactor = 0;
+    square.newTile = 0;
     return square;
   }
   const int premium = premiumAt(row, column);
@@ -39,11 +40,13 @@ ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizo
   // Across the word: the neighbours above and below, or left and right.
   const int crossRowStep = horizontal ? 1 : 0;
   const int crossColumnStep = horizontal ? 0 : 1;
-  square.crossed = !board.at(row - crossRowStep, column - crossColumnStep).empty ||
-                   !board.at(row + crossRowStep, column + crossColumnStep).empty;
-  if (square.crossed) {
-    square.crossPoints = runPoints(board, row, column, -crossRowStep, -crossColumnStep) +
-                         runPoints(board, row, column, crossRowStep, crossColumnStep);
+  const bool crossed = !board.at(row - crossRowStep, column - crossColumnStep).empty ||
+                       !board.at(row + crossRowStep, column + crossColumnStep).empty;
+  if (crossed) {
+    square.crossFactor = square.wordFactor;
+    square.crossPoints = (runPoints(board, row, column, -crossRowStep, -crossColumnStep) +
+                          runPoints(board, row, column, crossRowStep, crossColumnStep)) *
+                         square.wordFactor;
   }
   return square;
 }
@@ -55,19 +58,16 @@ int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
   int32_t mainSum = 0;
   int32_t crossTotal = 0;
   int newTiles = 0;
+  // The same steps for every square, without branches: which squares hold tiles
+  // and which letters are blanks follow no pattern.
   for (int i = 0; i < length; ++i) {
     const ScoringSquare& square = squares[i];
-    if (!square.empty) {
-      mainSum += square.points;
-      continue;
-    }
-    ++newTiles;
-    const int code = blankFlags[i] ? 0 : letters[i];
-    const int32_t value =
-        (code >= 0 && code < kLetterCodes ? values[code] : 0) * square.letterFactor;
+    const int code = blankFlags[i] != 0 ? 0 : letters[i];
+    const int32_t value = (code < kLetterCodes ? values[code] : 0) * square.letterFactor;
+    newTiles += square.newTile;
     wordMultiplier *= square.wordFactor;
-    mainSum += value;
-    if (square.crossed) crossTotal += (square.crossPoints + value) * square.wordFactor;
+    mainSum += square.points + value;
+    crossTotal += square.crossPoints + value * square.crossFactor;
   }
   int32_t score = mainSum * wordMultiplier + crossTotal;
   if (newTiles == kBonusTiles) {

@@ -9,13 +9,15 @@ namespace kwarrel {
 
 // What scoring needs of one square of a line: the points of its tile, or, when it
 // is empty, its premium and the points of the tiles touching it across the line.
+// Laid out so that a tile square and an empty one score by the same steps: a tile
+// square lays no letter (letter factor 0) and multiplies nothing.
 struct ScoringSquare {
-  int32_t points = 0;       // of the tile on the square
-  int32_t crossPoints = 0;  // of the tiles touching it across the line, both sides
-  int32_t letterFactor = 1;
-  int32_t wordFactor = 1;
-  bool empty = true;
-  bool crossed = false;  // a tile touches it across the line
+  int32_t points = 0;        // of the tile on the square
+  int32_t letterFactor = 1;  // 0 on a tile
+  int32_t wordFactor = 1;    // 1 on a tile
+  int32_t crossFactor = 0;   // the word factor when a tile touches it across the line
+  int32_t crossPoints = 0;   // the touching tiles' points times crossFactor
+  int32_t newTile = 1;       // 1 when empty
 };
 
 // The square at (row, column) of the playing area, for a word along the row
