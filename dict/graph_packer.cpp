@@ -1,7 +1,6 @@
 #include "dict/graph_packer.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
 namespace kwarrel {
@@ -90,21 +89,26 @@ uint32_t internWords(const std::vector<std::string>& sorted, ListInterner& inter
   return interner.intern(levels.front());
 }
 
-// Entries pointing at a list at index < 61,696 pack into 3 bytes, others need
-// 4, so lists referenced most per entry go first.
+// Lists in the order a search meets them: breadth first from the root's list.
+// The short prefixes that every search walks then lie together at the front of
+// the array instead of spread over it, and far fewer of them miss the cache.
 std::vector<uint32_t> placementOrder(const std::vector<std::vector<ListEntry>>& lists,
                                      uint32_t rootList) {
-  std::vector<uint64_t> references(lists.size(), 0);
-  for (const auto& list : lists) {
-    for (const ListEntry& entry : list) ++references[entry.listId];
+  std::vector<uint32_t> order;
+  order.reserve(lists.size());
+  std::vector<bool> placed(lists.size(), false);
+  placed[0] = true;  // the empty list takes no place
+  const auto place = [&](uint32_t id) {
+    if (placed[id]) return;
+    placed[id] = true;
+    order.push_back(id);
+  };
+  place(rootList);
+  for (size_t i = 0; i < order.size(); ++i) {
+    for (const ListEntry& entry : lists[order[i]]) place(entry.listId);
   }
-  ++references[rootList];
-  std::vector<uint32_t> order(lists.size() - 1);
-  std::iota(order.begin(), order.end(), 1u);
-  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    // references[a] / size(a) > references[b] / size(b), without division.
-    return references[a] * lists[b].size() > references[b] * lists[a].size();
-  });
+  // Every interned list is some word's, so reachable; any other keeps its place.
+  for (uint32_t id = 1; id < lists.size(); ++id) place(id);
   return order;
 }
 
