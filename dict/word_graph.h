@@ -26,9 +26,15 @@ constexpr bool isEndOfWord(GraphNode node) { return (node & kEndOfWord) != 0; }
 constexpr bool isLastSibling(GraphNode node) { return (node & kLastSibling) != 0; }
 constexpr uint32_t firstChild(GraphNode node) { return static_cast<uint32_t>(node) >> 8; }
 
+// The functions of one step down the graph are always inlined. The search is also
+// built for processors with a bit-count instruction; an out-of-line copy made by
+// that build must never be shared with code built for any processor.
+#define KWARREL_GRAPH_STEP [[gnu::always_inline]]
+
 // The number of set bits. Written out: without a population-count instruction in
-// the target, std::popcount becomes a library call, far slower than these steps.
-constexpr uint32_t bitCount(uint32_t bits) {
+// the target, std::popcount becomes a library call, far slower than these steps;
+// with one, the compiler turns these steps into that instruction.
+KWARREL_GRAPH_STEP constexpr uint32_t bitCount(uint32_t bits) {
   bits = bits - ((bits >> 1) & 0x55555555u);
   bits = (bits & 0x33333333u) + ((bits >> 2) & 0x33333333u);
   return (((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24;
@@ -63,7 +69,7 @@ class WordGraph {
 
   // The child of `node` with letter code `letter`, or 0 when there is none.
   // One step of lookupWord, for callers that walk letter by letter.
-  GraphNode childWithLetter(GraphNode node, int letter) const {
+  KWARREL_GRAPH_STEP GraphNode childWithLetter(GraphNode node, int letter) const {
     if (letter < 1 || letter > 26) return 0;
     const uint32_t letters = childLetters(node);
     if ((letters & (1u << letter)) == 0) return 0;
@@ -74,12 +80,12 @@ class WordGraph {
   // The letters of the children of `node` as a letter set, with kIrregularSiblings
   // when they cannot be indexed; 0 for a node without children. Kept in the node
   // itself, so a step down the graph reads one node.
-  static constexpr uint32_t childLetters(GraphNode node) { return static_cast<uint32_t>(node >> 32); }
+  KWARREL_GRAPH_STEP static constexpr uint32_t childLetters(GraphNode node) { return static_cast<uint32_t>(node >> 32); }
 
   // The child of `node` with `letter`, given letters = childLetters(node) holding
   // `letter` and not kIrregularSiblings: in an ascending list the letters below it
   // count the siblings before it.
-  GraphNode indexedChild(GraphNode node, uint32_t letters, int letter) const {
+  KWARREL_GRAPH_STEP GraphNode indexedChild(GraphNode node, uint32_t letters, int letter) const {
     const uint32_t before = letters & ((1u << letter) - 1);
     return storage_[firstChild(node) + bitCount(before)];
   }

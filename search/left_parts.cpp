@@ -5,7 +5,7 @@
 
 #include "search/searcher.h"
 
-namespace kwarrel {
+namespace kwarrel::KWARREL_SEARCH_VARIANT {
 namespace {
 
 // In a left part's letters that can follow it: no tile needs to follow.
@@ -186,4 +186,4 @@ void Searcher::leftPart(GraphNode node, bool wordSoFar, int limit, int depth) {
   });
 }
 
-}  // namespace kwarrel
+}  // namespace kwarrel::KWARREL_SEARCH_VARIANT

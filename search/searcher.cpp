@@ -4,7 +4,7 @@
 
 #include "search/square_moves.h"
 
-namespace kwarrel {
+namespace kwarrel::KWARREL_SEARCH_VARIANT {
 namespace {
 
 constexpr int kFirstMoveRow = 8;
@@ -247,4 +247,4 @@ void Searcher::findWeakestSlot() {
   }
 }
 
-}  // namespace kwarrel
+}  // namespace kwarrel::KWARREL_SEARCH_VARIANT

@@ -1,7 +1,15 @@
 // The best-move search, shared by its files: one search's state (word buffer,
 // weakest kept slot, left-part table) and the recursion over the word graph.
 // Internal to search/; callers use search/search.h.
+//
+// These files are compiled twice, once for any x86-64 processor and once for
+// processors that count bits in one instruction (see search_variants.h); each
+// build puts the search in its own namespace, KWARREL_SEARCH_VARIANT.
 #pragma once
+
+#ifndef KWARREL_SEARCH_VARIANT
+#error "searcher.h belongs to the search variants; KWARREL_SEARCH_VARIANT names one"
+#endif
 
 #include <array>
 #include <bit>
@@ -12,7 +20,7 @@
 #include "game/game_state.h"
 #include "search/score.h"
 
-namespace kwarrel {
+namespace kwarrel::KWARREL_SEARCH_VARIANT {
 
 // One search. Lives on the caller's stack; allocates nothing itself but, once per
 // game state, the left-part table.
@@ -185,4 +193,4 @@ class Searcher {
   Move candidate_;  // a filed move that no slot keeps
 };
 
-}  // namespace kwarrel
+}  // namespace kwarrel::KWARREL_SEARCH_VARIANT

@@ -14,6 +14,7 @@
 #include "game/board_ops.h"
 #include "game/game_state.h"
 #include "search/search.h"
+#include "search/search_variants.h"
 #include "search/square_moves.h"
 #include "tests/move_reference.h"
 
@@ -243,6 +244,41 @@ TEST_F(SearchTest, FindsEveryLegalPlacementLikeBruteForce) {
     state.activeSlots = kMoveSlots;
   }
   EXPECT_GE(crowded, 10) << "the slot replacement rule needs full slot tables";
+}
+
+// The search built for any processor and the one built for processors with a
+// bit-count instruction find the same moves, in the same order, in every list.
+TEST_F(SearchTest, BothBuildsOfTheSearchFindTheSameMovesInTheSameOrder) {
+  if (!processorCountsBits()) GTEST_SKIP() << "this processor runs only the generic build";
+  using SearchFunction = void (*)(GameState&, std::vector<Move>&);
+  const auto run = [&](SearchFunction function, bool first, int slots) {
+    state.activeSlots = slots;
+    clearSquareMoves(state);
+    if (!first) computeCrossChecks(state);
+    std::vector<Move> results;
+    function(state, results);
+    std::vector<std::string> all = texts(results);
+    for (const auto& moves : state.squareMoves) {
+      const std::vector<std::string> filed = texts(moves);
+      all.insert(all.end(), filed.begin(), filed.end());
+    }
+    return all;
+  };
+  for (unsigned seed = 30; seed < 42; ++seed) {
+    const int turns = static_cast<int>(seed % 4 == 0 ? 0 : seed % 13);
+    const int blanks = static_cast<int>(seed % 3);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    testing::playSeededTurns(state, seed, turns);
+    state.rackCounts = testing::randomRack(state, blanks);
+    const bool first = turns == 0;
+    for (const int slots : {kMoveSlots, 1}) {
+      const auto generic = run(first ? generic::searchFirstMove : generic::searchBoard, first, slots);
+      const auto counting =
+          run(first ? popcount::searchFirstMove : popcount::searchBoard, first, slots);
+      ASSERT_FALSE(generic.empty());
+      EXPECT_EQ(counting, generic);
+    }
+  }
 }
 
 // Racks of many blanks have more left parts than the search keeps in its table;
