@@ -72,6 +72,7 @@ class Searcher {
   bool addLeftPart(GraphNode node, int32_t parent, int depth, int longest);
   uint32_t lettersAfter(GraphNode node, uint32_t fits) const;
   void leftPartsFromTable(int limit);
+  void extendNoted(const uint32_t* noted, uint32_t count, uint32_t check);
   bool mayGoOn(uint32_t index, uint32_t atAnchor) const;
   void extendFromLeftPart(uint32_t index);
   void leftPart(GraphNode node, bool wordSoFar, int limit, int depth);
