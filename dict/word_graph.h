@@ -80,7 +80,9 @@ class WordGraph {
   // The letters of the children of `node` as a letter set, with kIrregularSiblings
   // when they cannot be indexed; 0 for a node without children. Kept in the node
   // itself, so a step down the graph reads one node.
-  KWARREL_GRAPH_STEP static constexpr uint32_t childLetters(GraphNode node) { return static_cast<uint32_t>(node >> 32); }
+  KWARREL_GRAPH_STEP static constexpr uint32_t childLetters(GraphNode node) {
+    return static_cast<uint32_t>(node >> 32);
+  }
 
   // The child of `node` with `letter`, given letters = childLetters(node) holding
   // `letter` and not kIrregularSiblings: in an ascending list the letters below it

@@ -5,7 +5,8 @@
 namespace kwarrel {
 
 bool processorCountsBits() {
-#if defined(KWARREL_POPCOUNT_BUILD) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#if defined(KWARREL_POPCOUNT_BUILD) && defined(__GNUC__) && \
+    (defined(__x86_64__) || defined(__i386__))
   return __builtin_cpu_supports("popcnt");
 #else
   return false;

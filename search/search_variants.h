@@ -1,5 +1,5 @@
-// The search is built twice from the same sources: `generic` runs on any x86-64
-// processor, `popcount` is compiled for processors that count the bits of a word
+// The search is built twice from the same sources: `generic` runs on any
+// processor, `popcount` is compiled for x86 processors that count the bits of a word
 // in one instruction, which finding a child in the word graph does at every step
 // (about 13 % of a search with a blank). searchBoard and searchFirstMove pick the
 // build the processor can run; both find the same moves in the same order.

@@ -272,7 +272,8 @@ TEST_F(SearchTest, BothBuildsOfTheSearchFindTheSameMovesInTheSameOrder) {
     state.rackCounts = testing::randomRack(state, blanks);
     const bool first = turns == 0;
     for (const int slots : {kMoveSlots, 1}) {
-      const auto generic = run(first ? generic::searchFirstMove : generic::searchBoard, first, slots);
+      const auto generic =
+          run(first ? generic::searchFirstMove : generic::searchBoard, first, slots);
       const auto counting =
           run(first ? popcount::searchFirstMove : popcount::searchBoard, first, slots);
       ASSERT_FALSE(generic.empty());
