@@ -129,7 +129,7 @@ void Searcher::leftPartsFromTable(int limit) {
     const bool fits = ((part.fits & check) != 0) & ((part.after & follow) != 0);
     noted[count] = i;
     count += static_cast<uint32_t>(!passed & fits);
-    i = passed | (part.depth >= depthLimit) ? part.next : i + 1;
+    i = (passed | (part.depth >= depthLimit)) ? part.next : i + 1;
     if (count == kBatch) {
       extendNoted(noted.data(), count, check);
       count = 0;
