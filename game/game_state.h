@@ -102,7 +102,7 @@ struct GameState {
   std::array<uint8_t, 16> blankFlags{};
   int32_t anchor = 0;
   std::array<LineChecks, 2 * kBoardSize> lineChecks{};  // rows 1..15, then columns 1..15
-  std::vector<LeftPart> leftParts;  // of the rack being searched; capacity kept
+  std::vector<LeftPart> leftParts;  // of the rack being searched; kMaxLeftParts once used
   std::vector<LeftPartPath> leftPartPaths;
   std::array<Move, kMoveSlots> moveSlots{};
   int32_t activeSlots = kMoveSlots;

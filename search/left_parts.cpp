@@ -37,42 +37,36 @@ int Searcher::longestLeftPart() const {
 // the ones that can go on at it instead of building them all again. Too many
 // (a rack of many blanks) and each anchor builds its own.
 void Searcher::tableLeftParts(GraphNode root, int longest) {
-  auto& table = state_.leftParts;
-  auto& paths = state_.leftPartPaths;
-  if (table.capacity() < kMaxLeftParts) table.reserve(kMaxLeftParts);
-  if (paths.capacity() < kMaxLeftParts) paths.reserve(kMaxLeftParts);
-  table.clear();
-  paths.clear();
+  // Sized once for the most left parts kept; entries are written in place.
+  if (state_.leftParts.size() != kMaxLeftParts) {
+    state_.leftParts.resize(kMaxLeftParts);
+    state_.leftPartPaths.resize(kMaxLeftParts);
+  }
+  tableSize_ = 0;
   leftPartsTabled_ = addLeftPart(root, -1, 0, longest);
 }
 
 // Adds the left part ending in `node` and, depth first, its longer ones up to
 // `longest` letters; false when the table is full.
 bool Searcher::addLeftPart(GraphNode node, int32_t parent, int depth, int longest) {
-  auto& table = state_.leftParts;
-  auto& paths = state_.leftPartPaths;
-  if (table.size() == kMaxLeftParts) return false;
-  const auto index = static_cast<uint32_t>(table.size());
-  LeftPartPath path;
+  if (tableSize_ == kMaxLeftParts) return false;
+  const uint32_t index = tableSize_++;
+  LeftPartPath& path = state_.leftPartPaths[index];
   path.node = node;
   path.parent = parent;
   path.layable = layable();
-  if (depth > 0) {
-    path.letter = word_[depth - 1];
-    path.blank = state_.blankFlags[depth - 1];
-  }
-  paths.push_back(path);
-  LeftPart part;
+  path.letter = depth > 0 ? word_[depth - 1] : 0;
+  path.blank = depth > 0 ? state_.blankFlags[depth - 1] : 0;
+  LeftPart& part = state_.leftParts[index];
   part.depth = static_cast<uint32_t>(depth);
   part.fits = graph_.childLetters(node) & path.layable & kLetterBits;
-  table.push_back(part);
 
   if (depth >= longest) {
     // No longer left parts: what follows its letters is looked up here.
-    table[index].after = lettersAfter(node, part.fits) | kNoTileFollows;
-    table[index].reach = part.fits;
-    table[index].reachAfter = table[index].after;
-    table[index].next = index + 1;
+    part.after = lettersAfter(node, part.fits) | kNoTileFollows;
+    part.reach = part.fits;
+    part.reachAfter = part.after;
+    part.next = index + 1;
     return true;
   }
   // Its longer left parts are its letters that fit, so they tell what follows.
@@ -82,17 +76,17 @@ bool Searcher::addLeftPart(GraphNode node, int32_t parent, int depth, int longes
   uint32_t reachAfter = 0;
   forEachRackLetter(node, depth, kAllLetters, [&](GraphNode child) {
     if (!complete) return;
-    const auto childIndex = static_cast<uint32_t>(table.size());
+    const uint32_t childIndex = tableSize_;
     complete = addLeftPart(child, static_cast<int32_t>(index), depth + 1, longest);
     if (!complete) return;
     after |= graph_.childLetters(child) & kLetterBits;
-    reach |= table[childIndex].reach;
-    reachAfter |= table[childIndex].reachAfter;
+    reach |= state_.leftParts[childIndex].reach;
+    reachAfter |= state_.leftParts[childIndex].reachAfter;
   });
-  table[index].after = after;
-  table[index].reach = reach;
-  table[index].reachAfter = reachAfter | after;
-  table[index].next = static_cast<uint32_t>(table.size());
+  part.after = after;
+  part.reach = reach;
+  part.reachAfter = reachAfter | after;
+  part.next = tableSize_;
   return complete;
 }
 
@@ -115,7 +109,7 @@ void Searcher::leftPartsFromTable(int limit) {
   // A tile right after the anchor must follow the anchor's letter.
   const LineSquare& next = state_.line[state_.anchor + 1];
   const uint32_t follow = next.empty ? kNoTileFollows : letterBit(next.letter);
-  const auto size = static_cast<uint32_t>(table.size());
+  const uint32_t size = tableSize_;
   const auto depthLimit = static_cast<uint32_t>(limit);
   // Which left parts are passed over follows no pattern a processor could
   // predict, so the walk only notes the ones worth a closer look, without

@@ -186,6 +186,7 @@ class Searcher {
   std::array<ScoringSquare, kBoardSide> scoring_{};  // squares of the line searched
   uint32_t rackLetters_ = 0;  // letters the rack still holds as real tiles
   bool leftPartsTabled_ = false;
+  uint32_t tableSize_ = 0;  // left parts in the table
   // Bit k of entry i: square k of row i (across) or column i (down) is an anchor.
   std::array<uint16_t, kBoardSide> anchorsAcross_{};
   std::array<uint16_t, kBoardSide> anchorsDown_{};
