@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/board_ops.h"
 #include "game/draw.h"
+#include "search/move_bounds.h"
 #include "search/score.h"
 #include "search/search.h"
 #include "search/square_moves.h"
@@ -164,26 +167,60 @@ bool limitDrawnBlanks(const GameState& state, std::string& best, const Move& bes
   return replaced;
 }
 
+namespace {
+
+// Whether a move of `draw` scores more than `threshold` on the board of the last
+// search. Only the anchors where the bounds allow such a move are searched, with
+// one slot; the search scratch is left as that search leaves it.
+bool drawMayBeat(GameState& state, const MoveBounds& bounds, const std::string& draw,
+                 int32_t threshold, AnchorDepths& depths, std::vector<Move>& found) {
+  countRack(state, draw);
+  if (!bounds.movesAbove(state.rackCounts, state.valueTable, threshold, depths)) return false;
+  const int32_t slots = state.activeSlots;
+  state.activeSlots = 1;
+  found.clear();
+  searchBoardWithin(state, depths, found);
+  state.activeSlots = slots;
+  return !found.empty() && found.front().score > threshold;
+}
+
+}  // namespace
+
 DrawChoice optimiseDraw(GameState& state, int turnIndex, int passes) {
   const Settings& settings = state.settings;
   DrawChoice choice;
   int32_t bestScore = -1;
+  // The board stays the same from pass to pass, and once a draw has scored only a
+  // draw that scores more counts: a draw is searched in full only when a partial
+  // search, of the anchors where its tiles could score enough, finds it does.
+  std::optional<MoveBounds> bounds;
+  AnchorDepths depths{};
+  std::vector<Move> found;
+  bool partialLast = false;
   for (int pass = 0; pass < passes; ++pass) {
     const std::string draw = drawRack(state);
     // The pool does not change between passes: no draw now means none at all.
     if (draw.empty()) break;
     choice.lastDraw = draw;
+    if (bounds && !drawMayBeat(state, *bounds, draw, bestScore, depths, found)) {
+      partialLast = true;
+      continue;
+    }
     searchRack(state, turnIndex, draw);
+    partialLast = false;
     if (state.results.empty() || state.results.front().score <= bestScore) continue;
 
     choice.best = draw;
     bestScore = state.results.front().score;
+    if (!bounds && turnIndex > 0 && state.searchedTurn == turnIndex) bounds.emplace(state.board);
     if (settings.limitBlanks && limitDrawnBlanks(state, choice.best, state.results.front())) {
       searchRack(state, turnIndex, choice.best);
       if (!state.results.empty()) bestScore = state.results.front().score;
     }
     if (settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
   }
+  // As though every draw had been searched in full: the last one's search stands.
+  if (partialLast) searchRack(state, turnIndex, choice.lastDraw);
   return choice;
 }
 

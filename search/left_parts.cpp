@@ -136,7 +136,8 @@ void Searcher::leftPartsFromTable(int limit) {
 void Searcher::extendNoted(const uint32_t* noted, uint32_t count, uint32_t check) {
   for (uint32_t k = 0; k < count; ++k) {
     const uint32_t i = noted[k];
-    if (mayGoOn(i, state_.leftParts[i].fits & check)) extendFromLeftPart(i);
+    const LeftPart& part = state_.leftParts[i];
+    if (searchesDepth(part.depth) && mayGoOn(i, part.fits & check)) extendFromLeftPart(i);
   }
 }
 
@@ -189,7 +190,9 @@ void Searcher::extendFromLeftPart(uint32_t index) {
 // Without the table: the left parts of at most `limit` letters, built for this
 // anchor alone, in the same order.
 void Searcher::leftPart(GraphNode node, bool wordSoFar, int limit, int depth) {
-  if (fitsAnchor(node)) extendOnEmpty(node, wordSoFar, state_.anchor, depth);
+  if (searchesDepth(static_cast<uint32_t>(depth)) && fitsAnchor(node)) {
+    extendOnEmpty(node, wordSoFar, state_.anchor, depth);
+  }
   if (limit <= 0) return;
   forEachRackLetter(node, depth, kAllLetters, [&](GraphNode child) {
     leftPart(child, isEndOfWord(child), limit - 1, depth + 1);

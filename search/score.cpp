@@ -3,9 +3,6 @@
 namespace kwarrel {
 namespace {
 
-constexpr int kBonusTiles = 7;
-constexpr int32_t kBonus = 50;
-
 // Points of the occupied squares next to (row, column), walking outward by
 // (rowStep, columnStep) until an empty square; the border is always empty.
 int32_t runPoints(const Board& board, int row, int column, int rowStep, int columnStep) {

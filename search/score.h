@@ -11,6 +11,10 @@ namespace kwarrel {
 // is empty, its premium and the points of the tiles touching it across the line.
 // Laid out so that a tile square and an empty one score by the same steps: a tile
 // square lays no letter (letter factor 0) and multiplies nothing.
+// Laying exactly this many new tiles scores the bonus on top.
+constexpr int kBonusTiles = 7;
+constexpr int32_t kBonus = 50;
+
 struct ScoringSquare {
   int32_t points = 0;        // of the tile on the square
   int32_t letterFactor = 1;  // 0 on a tile

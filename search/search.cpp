@@ -21,6 +21,14 @@ void searchBoard(GameState& state, std::vector<Move>& results) {
   }
 }
 
+void searchBoardWithin(GameState& state, const AnchorDepths& depths, std::vector<Move>& results) {
+  if (processorCountsBits()) {
+    popcount::searchBoardWithin(state, depths, results);
+  } else {
+    generic::searchBoardWithin(state, depths, results);
+  }
+}
+
 void searchFirstMove(GameState& state, std::vector<Move>& results) {
   if (processorCountsBits()) {
     popcount::searchFirstMove(state, results);

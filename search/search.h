@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "search/move_bounds.h"
 
 namespace kwarrel {
 
@@ -15,6 +16,11 @@ void computeCrossChecks(GameState& state);
 
 // Full search on a non-empty board; appends the result list to `results`.
 void searchBoard(GameState& state, std::vector<Move>& results);
+
+// searchBoard restricted to the moves `depths` marks: what it finds is what the
+// full search finds at those anchors, so every move it passes over scores no more
+// than the bounds that left it out.
+void searchBoardWithin(GameState& state, const AnchorDepths& depths, std::vector<Move>& results);
 
 // First turn: horizontal placements in row 8 that cover H8.
 void searchFirstMove(GameState& state, std::vector<Move>& results);

@@ -10,6 +10,12 @@ void searchBoard(GameState& state, std::vector<Move>& results) {
   searcher.emit(results);
 }
 
+void searchBoardWithin(GameState& state, const AnchorDepths& depths, std::vector<Move>& results) {
+  Searcher searcher(state, &depths);
+  searcher.searchBoard();
+  searcher.emit(results);
+}
+
 void searchFirstMove(GameState& state, std::vector<Move>& results) {
   Searcher searcher(state);
   searcher.searchFirstMove();

@@ -8,16 +8,19 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "search/move_bounds.h"
 
 namespace kwarrel {
 
 namespace generic {
 void searchBoard(GameState& state, std::vector<Move>& results);
+void searchBoardWithin(GameState& state, const AnchorDepths& depths, std::vector<Move>& results);
 void searchFirstMove(GameState& state, std::vector<Move>& results);
 }  // namespace generic
 
 namespace popcount {
 void searchBoard(GameState& state, std::vector<Move>& results);
+void searchBoardWithin(GameState& state, const AnchorDepths& depths, std::vector<Move>& results);
 void searchFirstMove(GameState& state, std::vector<Move>& results);
 }  // namespace popcount
 

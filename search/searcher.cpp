@@ -18,12 +18,13 @@ bool isAnchor(const Board& board, int row, int column) {
 
 }  // namespace
 
-Searcher::Searcher(GameState& state)
+Searcher::Searcher(GameState& state, const AnchorDepths* depths)
     : state_(state),
       graph_(state.words),
       activeSlots_(std::clamp(state.activeSlots, 1, kMoveSlots)),
       fileMoves_(activeSlots_ > 1),
-      savedBlankFlags_(state.blankFlags) {
+      savedBlankFlags_(state.blankFlags),
+      depths_(depths) {
   for (int i = 0; i < activeSlots_; ++i) state_.moveSlots[i].score = 0;
   findWeakestSlot();
   for (int letter = 1; letter <= 26; ++letter) {
@@ -90,15 +91,20 @@ void Searcher::searchLine(GraphNode root, int lineIndex) {
   int previousAnchor = 0;
   for (uint32_t todo = anchors; todo != 0; todo &= todo - 1) {
     const int k = std::countr_zero(todo);
+    const int limit = k - previousAnchor - 1;
+    previousAnchor = k;
+    if (depths_ != nullptr) {
+      anchorDepths_ = (*depths_)[anchorDepthsIndex(horizontal, lineIndex, k)];
+      if (anchorDepths_ == 0) continue;
+    }
     state_.anchor = k;
     if (!state_.line[k - 1].empty) {
       extendFromRun(k);
     } else if (leftPartsTabled_) {
-      leftPartsFromTable(k - previousAnchor - 1);
+      leftPartsFromTable(limit);
     } else {
-      leftPart(root, false, k - previousAnchor - 1, 0);
+      leftPart(root, false, limit, 0);
     }
-    previousAnchor = k;
   }
 }
 

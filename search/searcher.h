@@ -18,6 +18,7 @@
 
 #include "dict/word_graph.h"
 #include "game/game_state.h"
+#include "search/move_bounds.h"
 #include "search/score.h"
 
 namespace kwarrel::KWARREL_SEARCH_VARIANT {
@@ -26,7 +27,8 @@ namespace kwarrel::KWARREL_SEARCH_VARIANT {
 // game state, the left-part table.
 class Searcher {
  public:
-  explicit Searcher(GameState& state);
+  // With `depths`, only the moves it marks are searched (see MoveBounds).
+  explicit Searcher(GameState& state, const AnchorDepths* depths = nullptr);
   ~Searcher() { state_.blankFlags = savedBlankFlags_; }
   Searcher(const Searcher&) = delete;
   Searcher& operator=(const Searcher&) = delete;
@@ -73,6 +75,8 @@ class Searcher {
   uint32_t lettersAfter(GraphNode node, uint32_t fits) const;
   void leftPartsFromTable(int limit);
   void extendNoted(const uint32_t* noted, uint32_t count, uint32_t check);
+  // Whether moves starting `depth` squares before the anchor are searched.
+  bool searchesDepth(uint32_t depth) const { return ((anchorDepths_ >> depth) & 1u) != 0; }
   bool mayGoOn(uint32_t index, uint32_t atAnchor) const;
   void extendFromLeftPart(uint32_t index);
   void leftPart(GraphNode node, bool wordSoFar, int limit, int depth);
@@ -190,6 +194,8 @@ class Searcher {
   // Bit k of entry i: square k of row i (across) or column i (down) is an anchor.
   std::array<uint16_t, kBoardSide> anchorsAcross_{};
   std::array<uint16_t, kBoardSide> anchorsDown_{};
+  const AnchorDepths* depths_;  // null: every move
+  uint32_t anchorDepths_ = kEveryDepth;  // of the anchor searched
   int weakestSlot_ = -1;
   int32_t weakestScore_ = kNoScoreYet;
   Move candidate_;  // a filed move that no slot keeps

@@ -282,6 +282,55 @@ TEST_F(SearchTest, BothBuildsOfTheSearchFindTheSameMovesInTheSameOrder) {
   }
 }
 
+// A search kept to the anchors where bounds say a move may score more than a
+// threshold finds every move above it that the full search finds, and nothing the
+// full search does not; at high thresholds it leaves most of the board out.
+TEST_F(SearchTest, SearchWithinBoundsFindsEveryMoveAboveTheThreshold) {
+  const auto filedAbove = [&](int32_t threshold) {
+    std::multiset<std::string> above;
+    for (const Move& move : allFiled()) {
+      if (move.score > threshold) above.insert(describe(move));
+    }
+    return above;
+  };
+  size_t fullMoves = 0;
+  size_t withinMoves = 0;
+  for (unsigned seed = 50; seed < 66; ++seed) {
+    const int turns = 1 + static_cast<int>(seed % 12);
+    const int blanks = static_cast<int>(seed % 3);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    testing::playSeededTurns(state, seed, turns);
+    const LetterCounts rack = testing::randomRack(state, blanks);
+    state.rackCounts = rack;
+    state.activeSlots = kMoveSlots;
+    const std::vector<Move> full = search();
+    ASSERT_FALSE(full.empty());
+    const std::multiset<std::string> all = filedAbove(0);
+    const MoveBounds bounds(state.board);
+    for (const int32_t threshold :
+         {0, full.back().score, full[full.size() / 2].score, full.front().score - 1,
+          full.front().score}) {
+      SCOPED_TRACE("threshold " + std::to_string(threshold));
+      const std::multiset<std::string> expected = filedAbove(threshold);
+      AnchorDepths depths{};
+      const bool any = bounds.movesAbove(rack, state.valueTable, threshold, depths);
+      EXPECT_TRUE(any || expected.empty());
+      clearSquareMoves(state);
+      std::vector<Move> within;
+      searchBoardWithin(state, depths, within);
+      EXPECT_EQ(filedAbove(threshold), expected);
+      const std::multiset<std::string> filed = filedAbove(0);
+      EXPECT_TRUE(std::includes(all.begin(), all.end(), filed.begin(), filed.end()));
+      if (threshold == full.front().score - 1) {
+        fullMoves += all.size();
+        withinMoves += filed.size();
+      }
+      EXPECT_EQ(state.rackCounts, rack);
+    }
+  }
+  EXPECT_LT(withinMoves * 4, fullMoves) << "just below the best, most moves are left out";
+}
+
 // Racks of many blanks have more left parts than the search keeps in its table;
 // each anchor then builds its own, and finds exactly the same moves in the same order.
 TEST_F(SearchTest, RacksOfManyBlanksFindEveryMoveWithoutTheLeftPartTable) {

@@ -273,5 +273,93 @@ TEST_F(TurnCycleTest, BlankLimitingIgnoresBlanksAlreadyOnTheBoard) {
   EXPECT_EQ(best, "KTAEEEE");
 }
 
+// The draw passes as they would run with every draw searched in full.
+DrawChoice everyDrawInFull(GameState& state, int turnIndex, int passes) {
+  DrawChoice choice;
+  int32_t bestScore = -1;
+  for (int pass = 0; pass < passes; ++pass) {
+    const std::string draw = drawRack(state);
+    if (draw.empty()) break;
+    choice.lastDraw = draw;
+    searchRack(state, turnIndex, draw);
+    if (state.results.empty() || state.results.front().score <= bestScore) continue;
+    choice.best = draw;
+    bestScore = state.results.front().score;
+    if (state.settings.limitBlanks &&
+        limitDrawnBlanks(state, choice.best, state.results.front())) {
+      searchRack(state, turnIndex, choice.best);
+      if (!state.results.empty()) bestScore = state.results.front().score;
+    }
+    if (state.settings.stopAtFirstBonzel && !state.results.empty() && state.bonusFlag != 0) break;
+  }
+  return choice;
+}
+
+// A game of best moves, the same for every seed.
+int playBestMoves(GameState& state, uint32_t seed, int turns, int32_t blanksInBag) {
+  state.random.seed(seed);
+  state.activeSlots = 1;
+  int turn = recomputeGame(state);
+  while (turn < turns) {
+    const std::string draw = drawRack(state);
+    if (draw.empty()) break;
+    searchRack(state, turn, draw);
+    if (state.results.empty()) break;
+    state.turns[turn].play(state.results.front());
+    turn = recomputeGame(state);
+  }
+  state.countTable[0] = blanksInBag;
+  return recomputeGame(state);
+}
+
+// Draws that cannot beat the best so far are ruled out without a full search;
+// what the passes keep, and the search they leave, stay as though every draw had
+// been searched in full.
+TEST(DrawPassesTest, KeepWhatSearchingEveryDrawInFullKeeps) {
+  struct Case {
+    uint32_t seed;
+    int turns;
+    int32_t blanks;
+    bool limitBlanks;
+    bool stopAtFirstBonzel;
+    int32_t slots;
+  };
+  const Case cases[] = {
+      {1, 6, 2, false, false, 1}, {2, 9, 2, true, false, 1},   {3, 12, 0, false, false, 80},
+      {4, 7, 2, false, true, 1},  {5, 10, 2, true, true, 80}, {6, 4, 1, false, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("seed " + std::to_string(c.seed));
+    GameState bounded(builtInWordGraph());
+    GameState full(builtInWordGraph());
+    for (GameState* state : {&bounded, &full}) {
+      state->settings.limitBlanks = c.limitBlanks;
+      state->settings.stopAtFirstBonzel = c.stopAtFirstBonzel;
+    }
+    const int turn = playBestMoves(bounded, c.seed, c.turns, c.blanks);
+    ASSERT_EQ(playBestMoves(full, c.seed, c.turns, c.blanks), turn);
+    ASSERT_GT(turn, 0);
+    bounded.activeSlots = full.activeSlots = c.slots;
+    bounded.random.seed(c.seed + 100);
+    full.random.seed(c.seed + 100);
+
+    const DrawChoice got = optimiseDraw(bounded, turn, 60);
+    const DrawChoice expected = everyDrawInFull(full, turn, 60);
+    EXPECT_EQ(got.best, expected.best);
+    EXPECT_EQ(got.lastDraw, expected.lastDraw);
+    EXPECT_EQ(bounded.random.state(), full.random.state());
+    EXPECT_EQ(bounded.turns[turn].rack, full.turns[turn].rack);
+    EXPECT_EQ(bounded.bonusFlag, full.bonusFlag);
+    ASSERT_EQ(bounded.results.size(), full.results.size());
+    for (size_t i = 0; i < full.results.size(); ++i) {
+      EXPECT_EQ(bounded.results[i].word, full.results[i].word);
+      EXPECT_EQ(bounded.results[i].score, full.results[i].score);
+    }
+    for (int square = 0; square < kSquareCount; ++square) {
+      EXPECT_EQ(bounded.squareMoves[square].size(), full.squareMoves[square].size());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kwarrel
