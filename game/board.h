@@ -22,6 +22,12 @@ class Board {
  public:
   Cell& at(int row, int column) { return cells_[row * kBoardSide + column]; }
   const Cell& at(int row, int column) const { return cells_[row * kBoardSide + column]; }
+  // An empty square next to a tile: where a move joins the tiles on the board.
+  bool isAnchor(int row, int column) const {
+    return at(row, column).empty &&
+           (!at(row - 1, column).empty || !at(row + 1, column).empty ||
+            !at(row, column - 1).empty || !at(row, column + 1).empty);
+  }
   static constexpr bool isPlayingArea(int row, int column) {
     return row >= 1 && row <= 15 && column >= 1 && column <= 15;
   }

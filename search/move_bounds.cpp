@@ -9,13 +9,6 @@
 namespace kwarrel {
 namespace {
 
-// The anchors as the search finds them: empty squares next to a tile.
-bool isAnchor(const Board& board, int row, int column) {
-  return board.at(row, column).empty &&
-         (!board.at(row - 1, column).empty || !board.at(row + 1, column).empty ||
-          !board.at(row, column - 1).empty || !board.at(row, column + 1).empty);
-}
-
 const Cell& lineCell(const Board& board, bool horizontal, int line, int square) {
   return horizontal ? board.at(line, square) : board.at(square, line);
 }
@@ -29,7 +22,7 @@ MoveBounds::MoveBounds(const Board& board) {
       for (int square = 1; square <= kBoardSize; ++square) {
         const int row = horizontal ? line : square;
         const int column = horizontal ? square : line;
-        if (!isAnchor(board, row, column)) continue;
+        if (!board.isAnchor(row, column)) continue;
         addSpans(board, horizontal, line, square, previous + 1);
         previous = square;
       }

@@ -10,12 +10,6 @@ namespace {
 constexpr int kFirstMoveRow = 8;
 constexpr int kCentre = 8;
 
-bool isAnchor(const Board& board, int row, int column) {
-  return board.at(row, column).empty &&
-         (!board.at(row - 1, column).empty || !board.at(row + 1, column).empty ||
-          !board.at(row, column - 1).empty || !board.at(row, column + 1).empty);
-}
-
 }  // namespace
 
 Searcher::Searcher(GameState& state, const AnchorDepths* depths)
@@ -70,7 +64,7 @@ void Searcher::findAnchors() {
   anchorsDown_.fill(0);
   for (int row = 1; row <= kBoardSize; ++row) {
     for (int column = 1; column <= kBoardSize; ++column) {
-      if (!isAnchor(state_.board, row, column)) continue;
+      if (!state_.board.isAnchor(row, column)) continue;
       anchorsAcross_[row] = static_cast<uint16_t>(anchorsAcross_[row] | (1u << column));
       anchorsDown_[column] = static_cast<uint16_t>(anchorsDown_[column] | (1u << row));
     }
