@@ -42,17 +42,7 @@ bool canBeLaid(const Turn& turn) {
 // Scores the played word on the board before it is laid, then lays and shows it.
 void replayTurn(GameState& state, int index) {
   Turn& turn = state.turns[index];
-  const int length = static_cast<int>(turn.word.size());
-  std::array<uint8_t, kMaxWordLength> letters{};
-  for (int k = 0; k < length; ++k) {
-    const char c = turn.word[k];
-    state.blankFlags[k] = static_cast<unsigned char>(c) >= 'a' ? 1 : 0;
-    letters[k] = static_cast<uint8_t>(letterCode(c));
-  }
-  state.horizontal = turn.horizontal ? 1 : 0;
-  state.lineIndex = turn.horizontal ? turn.row : turn.column;
-  const int first = turn.horizontal ? turn.column : turn.row;
-  const int32_t score = scoreMove(state, letters.data(), length, first + length - 1);
+  const int32_t score = scorePlayedWord(state, turn.row, turn.column, turn.horizontal != 0, turn.word);
   state.totalScore += score;
   turn.score = score;
 

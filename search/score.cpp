@@ -1,5 +1,7 @@
 #include "search/score.h"
 
+#include <algorithm>
+
 namespace kwarrel {
 namespace {
 
@@ -89,6 +91,21 @@ int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int last
   }
   return scoreOnSquares(squares, letters, state.blankFlags.data(), length, state.valueTable,
                         state.bonusFlag);
+}
+
+int32_t scorePlayedWord(GameState& state, int row, int column, bool horizontal,
+                        std::string_view word) {
+  const int length = static_cast<int>(std::min<size_t>(word.size(), kMaxWordLength));
+  uint8_t letters[kMaxWordLength]{};
+  for (int k = 0; k < length; ++k) {
+    const char c = word[k];
+    state.blankFlags[k] = static_cast<unsigned char>(c) >= 'a' ? 1 : 0;
+    letters[k] = static_cast<uint8_t>(letterCode(c));
+  }
+  state.horizontal = horizontal ? 1 : 0;
+  state.lineIndex = horizontal ? row : column;
+  const int first = horizontal ? column : row;
+  return scoreMove(state, letters, length, first + length - 1);
 }
 
 }  // namespace kwarrel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "game/game_state.h"
 
@@ -39,5 +40,11 @@ int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
 // (1..15 along line state.lineIndex in direction state.horizontal); state.blankFlags
 // marks blanks. As scoreOnSquares, on the board of `state`.
 int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int lastPosition);
+
+// Scores a played word (lower case = blank) laid from (row, column), both 1..15,
+// on the board of `state` before it is laid: what the replay of a turn scores.
+// The word must lie on the board and hold letters only.
+int32_t scorePlayedWord(GameState& state, int row, int column, bool horizontal,
+                        std::string_view word);
 
 }  // namespace kwarrel
