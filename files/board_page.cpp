@@ -75,7 +75,7 @@ int appendTurnRows(std::string& out, const GameState& state) {
 
 }  // namespace
 
-std::string boardPageText(const GameState& state) {
+std::string boardPageText(const GameState& state, std::string_view standingsLink) {
   std::string out;
   out.reserve(16384);
   appendFormat(out,
@@ -95,12 +95,14 @@ std::string boardPageText(const GameState& state) {
   }
   out += "</table></td></tr></table>Resterende letters:";
   appendHtmlEscaped(out, poolText(state));
+  out += standingsLink;
   out += "</BODY></HTML>\n";
   return out;
 }
 
-bool writeBoardPage(const GameState& state, const std::string& path) {
-  return writeFileAtomically(path, boardPageText(state));
+bool writeBoardPage(const GameState& state, const std::string& path,
+                    std::string_view standingsLink) {
+  return writeFileAtomically(path, boardPageText(state, standingsLink));
 }
 
 }  // namespace kwarrel

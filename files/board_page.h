@@ -3,16 +3,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "game/game_state.h"
 
 namespace kwarrel {
 
 // The page as it is written, ISO-8859-1 with 0xA0 as the non-breaking space.
-std::string boardPageText(const GameState& state);
+// `standingsLink` (HTML, "" for none) goes at the end of the page: the link to
+// the standings page of a game with players.
+std::string boardPageText(const GameState& state, std::string_view standingsLink = {});
 
 // Replaces `path` with the page; false (previous file untouched) when it cannot
 // be written.
-bool writeBoardPage(const GameState& state, const std::string& path);
+bool writeBoardPage(const GameState& state, const std::string& path,
+                    std::string_view standingsLink = {});
 
 }  // namespace kwarrel

@@ -25,6 +25,12 @@ std::string bareName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string fileStem(const std::string& path) {
+  const std::string name = bareName(path);
+  const size_t dot = name.rfind('.');
+  return (dot == std::string::npos || dot == 0) ? name : name.substr(0, dot);
+}
+
 std::string inFolder(const std::string& folder, const std::string& name) {
   return (std::filesystem::path(folder) / name).string();
 }

@@ -31,14 +31,14 @@ SaveForm saveFormFor(const std::string& path) {
   return SaveForm::Listing;
 }
 
-bool saveGame(GameState& state, const std::string& path) {
+bool saveGame(GameState& state, const std::string& path, const std::string& standingsLink) {
   switch (saveFormFor(path)) {
     case SaveForm::BoardPage:
-      return writeBoardPage(state, path);
+      return writeBoardPage(state, path, standingsLink);
     case SaveForm::TurnPages: {
       const std::string name = bareName(path);
       const std::string stem = name.substr(0, name.size() - 4);
-      const bool written = writeTurnPages(state, 0, stem, path, true);
+      const bool written = writeTurnPages(state, 0, stem, path, true, standingsLink);
       recomputeAfresh(state);
       return written;
     }

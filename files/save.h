@@ -15,7 +15,9 @@ enum class SaveForm { Listing, MaxListing, BoardPage, TurnPages };
 SaveForm saveFormFor(const std::string& path);
 
 // Writes the game to `path` in that form; the game is recomputed afterwards where
-// writing changed it. Returns whether everything was written.
-bool saveGame(GameState& state, const std::string& path);
+// writing changed it. Returns whether everything was written. `standingsLink`
+// (HTML, "" for none) ends the board page and the last page of the page-per-turn
+// report: the link to the standings page of a game with players.
+bool saveGame(GameState& state, const std::string& path, const std::string& standingsLink = {});
 
 }  // namespace kwarrel

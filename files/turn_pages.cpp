@@ -209,6 +209,7 @@ std::string closingPart(const TurnPagesWriter& writer) {
       out += "<br>\n";
     }
   }
+  out += writer.standingsLink;
   out += "</BODY></HTML>\n";
   return out;
 }
@@ -261,9 +262,10 @@ bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
 }
 
 bool writeTurnPages(GameState& state, int pageNumber, const std::string& stem,
-                    const std::string& path, bool withMax) {
+                    const std::string& path, bool withMax, const std::string& standingsLink) {
   TurnPagesWriter writer;
   writer.folder = folderOf(path);
+  writer.standingsLink = standingsLink;
   return writeTurnPages(state, writer, pageNumber, stem, path, withMax);
 }
 

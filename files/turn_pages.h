@@ -15,6 +15,8 @@ struct TurnPagesWriter {
   std::string folder;                  // where pages after the first go, ending in a separator; "" = as given
   std::vector<std::string> missList;   // one entry per turn below its maximum, latest turn first
   int lastPageNumber = 0;              // page that receives the closing part
+  std::string standingsLink;           // HTML closing the last page, "" for none: a game
+                                       // with players links to its standings page
 };
 
 // Writes page `pageNumber` to `path` and every later page to folder + stem + n + ".htm";
@@ -28,6 +30,6 @@ bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
 
 // The same with later pages beside `path`.
 bool writeTurnPages(GameState& state, int pageNumber, const std::string& stem,
-                    const std::string& path, bool withMax);
+                    const std::string& path, bool withMax, const std::string& standingsLink = {});
 
 }  // namespace kwarrel
