@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "players/players.h"
 
 namespace kwarrel::cli {
 
@@ -51,6 +52,10 @@ void prepareGame(GameState& state, const Arguments& arguments);
 // later turns would be lost; --maxb gives the game more turns).
 bool loadGame(GameState& state, const std::string& path);
 
+// The same, with the players file beside the game read into `record`; what cannot
+// be read of it is reported on standard error and skipped.
+bool loadGameAndPlayers(GameState& state, PlayersRecord& record, const std::string& path);
+
 int runCheck(int argc, char** argv);
 int runMoves(int argc, char** argv);
 int runSquare(int argc, char** argv);
@@ -59,12 +64,20 @@ int runSave(int argc, char** argv);
 int runAuto(int argc, char** argv);
 int runEnter(int argc, char** argv);
 int runDemo(int argc, char** argv);
+int runUitslag(int argc, char** argv);
+int runSpeler(int argc, char** argv);
+int runOplossing(int argc, char** argv);
+int runKlassement(int argc, char** argv);
 
 // Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
 void benchAutoGames(bool quick);
 
 // Times 1,000 draw optimisation passes for `kwarrel-cli bench` (prints its own lines).
 void benchDrawOptimisation(bool quick);
+
+// Times judging 40 players' answers over a game of 22 turns for `kwarrel-cli bench`
+// (prints its own lines).
+void benchPlayers(bool quick);
 
 // The seed of the random generator: "--seed N", else the time in seconds; nullopt
 // for a seed that is not a number.
@@ -79,6 +92,9 @@ std::optional<uint32_t> parseUnsigned(const std::string& text, uint32_t limit);
 // A square as a column letter and a row number ("H8", "h8"), 0-based. Any letter
 // and any row are read; the caller decides what lies on the board.
 bool parseSquare(const std::string& text, int& row0, int& column0);
+
+// A direction as "H" (across) or "V" (down), either case.
+bool parseDirection(const std::string& text, bool& horizontal);
 
 // Prints `problem` (when given) and the command's usage text on standard error;
 // returns the usage exit code.

@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "files/config_file.h"
 #include "files/game_file.h"
+#include "files/players_save.h"
 #include "game/letters.h"
 
 namespace kwarrel::cli {
@@ -64,18 +65,38 @@ void prepareGame(GameState& state, const Arguments& arguments) {
   }
 }
 
-bool loadGame(GameState& state, const std::string& path) {
-  bool turnsLeftOver = false;
-  if (loadGameFile(state, path, &turnsLeftOver) != 0) {
-    reportUnreadable(path);
-    return false;
-  }
+namespace {
+
+// A game with more turns than this one has would lose its later turns.
+bool reportTurnsLeftOver(const GameState& state, const std::string& path, bool turnsLeftOver) {
   if (turnsLeftOver) {
     std::fprintf(stderr, "Spel %s heeft meer dan %d beurten; geef het aantal met --maxb\n",
                  path.c_str(), state.maxTurns);
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool loadGame(GameState& state, const std::string& path) {
+  bool turnsLeftOver = false;
+  if (loadGameFile(state, path, &turnsLeftOver) != 0) {
+    reportUnreadable(path);
+    return false;
+  }
+  return reportTurnsLeftOver(state, path, turnsLeftOver);
+}
+
+bool loadGameAndPlayers(GameState& state, PlayersRecord& record, const std::string& path) {
+  std::vector<std::string> problems;
+  bool turnsLeftOver = false;
+  if (loadGameWithPlayers(state, record, path, problems, &turnsLeftOver) != 0) {
+    reportUnreadable(path);
+    return false;
+  }
+  for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
+  return reportTurnsLeftOver(state, path, turnsLeftOver);
 }
 
 std::optional<uint32_t> seedFor(const Arguments& arguments) {
@@ -112,6 +133,18 @@ bool parseSquare(const std::string& text, int& row0, int& column0) {
   column0 = letter - 'A';
   row0 = static_cast<int>(*row) - 1;
   return true;
+}
+
+bool parseDirection(const std::string& text, bool& horizontal) {
+  if (text == "H" || text == "h") {
+    horizontal = true;
+    return true;
+  }
+  if (text == "V" || text == "v") {
+    horizontal = false;
+    return true;
+  }
+  return false;
 }
 
 int usageError(const char* usage, const char* problem) {

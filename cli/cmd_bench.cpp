@@ -190,6 +190,7 @@ int runBench(int argc, char** argv) {
   std::fflush(stdout);
   benchAutoGames(quick);
   benchDrawOptimisation(quick);
+  benchPlayers(quick);
   return kExitDone;
 }
 

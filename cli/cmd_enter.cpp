@@ -1,14 +1,15 @@
 // kwarrel-cli enter GAME TURN RACK SQUARE DIRECTION WORD [--skip-wordlist | --skip-all]
 // [-o OUT]: the turn entry without a window. The entry is checked as the dialog
 // checks it; an accepted entry is stored, the game recomputed and saved in the
-// form the ending of OUT (or GAME) selects. Refusals print one Dutch line on stdout.
+// form the ending of OUT (or GAME) selects, with the players file when the game
+// has players. Refusals print one Dutch line on stdout.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "files/game_file.h"
-#include "files/save.h"
+#include "files/players_save.h"
 #include "game/turn_cycle.h"
 #include "game/turn_entry.h"
 
@@ -24,18 +25,6 @@ const char* const kEnterUsage =
     "  RICHTING  H (horizontaal) of V (vertikaal)\n"
     "  WOORD     het hele woord; kleine letter = blanco\n"
     "Zonder -o wordt SPEL zelf overschreven.\n";
-
-bool parseDirection(const std::string& text, bool& horizontal) {
-  if (text == "H" || text == "h") {
-    horizontal = true;
-    return true;
-  }
-  if (text == "V" || text == "v") {
-    horizontal = false;
-    return true;
-  }
-  return false;
-}
 
 // "-o" is the one single-dash option; it is read as "--out".
 std::vector<char*> withLongOptions(int argc, char** argv, std::string& outOption) {
@@ -78,7 +67,8 @@ int runEnter(int argc, char** argv) {
 
   GameState state(builtInWordGraph());
   prepareGame(state, *parsed);
-  if (!loadGame(state, gamePath)) return kExitRejected;
+  PlayersRecord players;
+  if (!loadGameAndPlayers(state, players, gamePath)) return kExitRejected;
   const std::string message = enterTurn(state, static_cast<int>(*turnNumber) - 1, positional[2], row0, column0,
                                         horizontal, positional[5], check);
   if (!message.empty()) {
@@ -86,7 +76,7 @@ int runEnter(int argc, char** argv) {
     return kExitRejected;
   }
   recomputeAfresh(state);
-  if (!saveGame(state, outPath)) {
+  if (!saveGameWithPlayers(state, players, outPath)) {
     reportUnwritable(outPath);
     return kExitRejected;
   }

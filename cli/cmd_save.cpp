@@ -1,11 +1,13 @@
 // kwarrel-cli save GAME OUT: loads a game file and saves it in the form the ending
 // of OUT selects (.txt listing, .max listing with maxima, .html page, .htm pages).
+// A game with players takes its players file along, and its pages link to the
+// standings page written beside them.
 #include <cstdio>
 #include <memory>
 
 #include "cli/cli.h"
 #include "files/game_file.h"
-#include "files/save.h"
+#include "files/players_save.h"
 
 namespace kwarrel::cli {
 
@@ -19,8 +21,9 @@ int runSave(int argc, char** argv) {
 
   auto state = std::make_unique<GameState>(builtInWordGraph());
   prepareGame(*state, *arguments);
-  if (!loadGame(*state, gamePath)) return kExitRejected;
-  if (!saveGame(*state, outPath)) {
+  PlayersRecord players;
+  if (!loadGameAndPlayers(*state, players, gamePath)) return kExitRejected;
+  if (!saveGameWithPlayers(*state, players, outPath)) {
     reportUnwritable(outPath);
     return kExitRejected;
   }

@@ -17,6 +17,12 @@ const char* const kUsage =
     "  auto UIT [opties]         automatisch spel spelen en bewaren\n"
     "  enter SPEL BEURT TREKKING VAKJE RICHTING WOORD [opties]\n"
     "                            beurt ingeven\n"
+    "  speler SPEL NUMMER NAAM   speler toevoegen of hernoemen\n"
+    "  oplossing SPEL NUMMER BEURT VAKJE RICHTING WOORD\n"
+    "  oplossing SPEL NUMMER BEURT --score PUNTEN\n"
+    "                            oplossing van een speler ingeven\n"
+    "  uitslag SPEL [UIT]        uitslag van de spelers (.txt, .html, .csv)\n"
+    "  klassement UIT SPEL...    klassement over meerdere spellen\n"
     "  bench [--quick]           snelheidsmeting\n"
     "  demo [--seed N]           korte demonstratie\n"
     "Opdrachten met een spel kennen ook --maxb N: het aantal beurten (11..50,\n"
@@ -32,6 +38,8 @@ const Command kCommands[] = {
     {"square", kwarrel::cli::runSquare}, {"bench", kwarrel::cli::runBench},
     {"save", kwarrel::cli::runSave},   {"auto", kwarrel::cli::runAuto},
     {"enter", kwarrel::cli::runEnter}, {"demo", kwarrel::cli::runDemo},
+    {"uitslag", kwarrel::cli::runUitslag}, {"speler", kwarrel::cli::runSpeler},
+    {"oplossing", kwarrel::cli::runOplossing}, {"klassement", kwarrel::cli::runKlassement},
 };
 
 }  // namespace
