@@ -103,7 +103,7 @@ int runOplossing(int argc, char** argv) {
   if (!turnNumber || *turnNumber == 0) return usageError(kOplossingUsage, "Ongeldig beurtnummer");
   Answer answer;
   if (bareScore) {
-    const std::optional<uint32_t> points = parseUnsigned(*arguments->value("score"), 99999);
+    const std::optional<uint32_t> points = parseUnsigned(*arguments->value("score"), kMaxAnswerPoints);
     if (!points) return usageError(kOplossingUsage, "Ongeldige score");
     answer = scoreAnswer(static_cast<int32_t>(*points));
   } else {

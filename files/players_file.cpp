@@ -79,6 +79,18 @@ bool parseSquareName(std::string_view field, int& row0, int& column0) {
   return true;
 }
 
+// A field that a reader would take for a quoted one is written quoted.
+std::string fieldText(std::string_view text) {
+  const std::string_view inner = trimmedField(text);
+  if (inner.empty() || inner.front() != '"') return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    quoted += c;
+    if (c == '"') quoted += '"';
+  }
+  return quoted + '"';
+}
+
 struct Line {
   int number = 0;
   std::vector<std::string> fields;
@@ -98,7 +110,7 @@ std::string readAnswer(const Line& line, bool bareScore, int& player, int& turnI
   player = *number;
   turnIndex = *turn - 1;
   if (bareScore) {
-    const std::optional<int> points = parseNumber(f[3], 99999);
+    const std::optional<int> points = parseNumber(f[3], kMaxAnswerPoints);
     if (!points) return "ongeldige score";
     answer = scoreAnswer(*points);
     return {};
@@ -127,7 +139,7 @@ std::string playersFileText(const PlayersRecord& record) {
   std::string out = kHeader;
   out += '\n';
   for (const Player& player : record.players) {
-    out += "speler;" + std::to_string(player.number) + ';' + player.name + '\n';
+    out += "speler;" + std::to_string(player.number) + ';' + fieldText(player.name) + '\n';
   }
   for (const auto& [key, answer] : record.answers) {
     const std::string prefix = std::to_string(key.first) + ';' + std::to_string(key.second + 1) + ';';
@@ -139,7 +151,7 @@ std::string playersFileText(const PlayersRecord& record) {
     out += static_cast<char>('A' + answer.column0);
     out += std::to_string(answer.row0 + 1);
     out += answer.horizontal ? ";H;" : ";V;";
-    out += answer.word + '\n';
+    out += fieldText(answer.word) + '\n';
   }
   return out;
 }

@@ -128,7 +128,7 @@ std::string standingsHtml(const Klassement& standings, std::string_view title) {
   std::string notes;
   int noteCount = 0;
   for (const Uitslag& row : standings.rows) {
-    std::string label = std::to_string(row.number) + ' ' + row.name;
+    const std::string label = std::to_string(row.number) + ' ' + row.name;
     out += "<tr>";
     appendCell(out, "td", label, "naam");
     for (size_t t = 0; t < standings.tops.size(); ++t) {
@@ -139,9 +139,9 @@ std::string standingsHtml(const Klassement& standings, std::string_view title) {
         appendHtmlEscaped(out, row.refusals[t]);
         appendFormat(out, "\">%d<sup><a href=\"#n%d\">%d</a></sup></td>", points, noteCount,
                      noteCount);
-        appendFormat(notes, "<li id=\"n%d\">Beurt %zu, speler ", noteCount, t + 1);
-        appendHtmlEscaped(notes, label);
-        notes += ": ";
+        appendFormat(notes, "<li id=\"n%d\">Beurt %zu, speler %d (", noteCount, t + 1, row.number);
+        appendHtmlEscaped(notes, row.name);
+        notes += "): ";
         appendHtmlEscaped(notes, row.refusals[t]);
         notes += "</li>\n";
       } else if (points == standings.tops[t] && points > 0) {

@@ -23,7 +23,7 @@ std::string checkPlayerNumber(int64_t number) {
 }
 
 std::string checkPlayerName(std::string_view name) {
-  if (name.empty()) return "Naam van de speler ontbreekt";
+  if (name.find_first_not_of(' ') == std::string_view::npos) return "Naam van de speler ontbreekt";
   if (name.size() > kMaxPlayerNameLength) return "Naam mag hoogstens 30 tekens lang zijn";
   // Control characters of ISO-8859-1: 0x00..0x1F, 0x7F and 0x80..0x9F. A ';'
   // would split the record in the players file.
@@ -53,7 +53,10 @@ std::string setAnswer(PlayersRecord& record, int number, int turnIndex, const An
   if (turnIndex < 0 || turnIndex >= kTurnSlots) {
     return "Beurt " + std::to_string(int64_t{turnIndex} + 1) + " bestaat niet";
   }
+  if (answer.bareScore && answer.points < 0) return "Score mag niet negatief zijn";
+  if (answer.bareScore && answer.points > kMaxAnswerPoints) return "Ongeldige score";
   if (!answer.bareScore) {
+    if (answer.word.empty()) return "Woord ontbreekt";
     // What the players file can hold: a column letter, a row of at most three
     // digits, and a word that does not split its line or its record.
     if (answer.column0 < 0 || answer.column0 >= 26 || answer.row0 < 0 || answer.row0 >= 999) {

@@ -15,6 +15,7 @@ namespace kwarrel {
 
 constexpr int kMaxPlayerNumber = 999;
 constexpr size_t kMaxPlayerNameLength = 30;
+constexpr int32_t kMaxAnswerPoints = 99999;
 
 struct Player {
   int number = 0;  // 1..999, unique in a game
@@ -72,7 +73,9 @@ std::string checkPlayerName(std::string_view name);
 std::string setPlayer(PlayersRecord& record, int number, std::string_view name);
 
 // Stores (or replaces) the player's answer for turn `turnIndex`. Refused with a
-// Dutch message for an unknown player or a turn index outside 0..kTurnSlots-1.
+// Dutch message for an unknown player, a turn index outside 0..kTurnSlots-1, a
+// score outside 0..99999, and a move the players file could not hold (no word,
+// a square off the file's grid of A..Z and 1..999, white space or ';' in the word).
 // The answer itself is judged later: a refused move is kept with its message.
 std::string setAnswer(PlayersRecord& record, int number, int turnIndex, const Answer& answer);
 
