@@ -69,8 +69,13 @@ void MainWindow::createControls() {
   for (int id = 0; id < kButtonCount; ++id) {
     auto* button = new QPushButton(QString::fromLatin1(kButtonLabels[id]), this);
     button->setFocusPolicy(Qt::NoFocus);
+    button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, id] {
-      runCommand(id, (QGuiApplication::keyboardModifiers() & Qt::AltModifier) != 0);
+      // The Alt letter clicks the button a moment later, when Alt may be up again.
+      const bool altHeld = altLetterButton_ == id ||
+                           (QGuiApplication::keyboardModifiers() & Qt::AltModifier) != 0;
+      altLetterButton_ = -1;
+      runCommand(id, altHeld);
     });
     buttons_[static_cast<size_t>(id)] = button;
   }
