@@ -1,5 +1,5 @@
 // Details of the main window a game master notices: the large draw after a
-// quick Alt letter.
+// quick Alt letter and the turn list's columns after a restart.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -20,6 +20,27 @@
 #include "ui/window/main_window.h"
 
 namespace kwarrel::ui {
+namespace {
+
+// The columns end exactly at the right edge of the rows, with nothing to scroll
+// sideways; returns the columns' widths.
+std::array<int, 6> checkColumnsFill(MainWindow& window) {
+  QTableWidget* list = window.turnList();
+  QCoreApplication::processEvents();
+  std::array<int, 6> widths{};
+  int total = 0;
+  for (int column = 0; column < 6; ++column) {
+    widths[static_cast<size_t>(column)] = list->columnWidth(column);
+    total += list->columnWidth(column);
+  }
+  [&] {
+    QCOMPARE(total, list->viewport()->width());
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+  }();
+  return widths;
+}
+
+}  // namespace
 
 class WindowDetailsTest : public QObject {
   Q_OBJECT
@@ -86,6 +107,37 @@ class WindowDetailsTest : public QObject {
     QVERIFY(!window_->clockRunning());
     QTest::mouseClick(window_->button(kClockButton), Qt::LeftButton);
     QVERIFY(!drawShownLarge());
+  }
+
+  void turnListColumnsFillTheListAfterARestart() {
+    openWindow(1280, 800);
+    const std::array<int, 6> first = checkColumnsFill(*window_);
+    if (QTest::currentTestFailed()) return;
+    const std::string bytes = encodeSettings(*game_, window_->turnListColumnWidths());
+    window_.reset();
+
+    // A restart reads the widths back as shares; they still fill the list.
+    game_ = std::make_unique<GameState>(builtInWordGraph());
+    QCOMPARE(decodeSettings(*game_, bytes), 7);
+    openWindow(1280, 800);
+    const std::array<int, 6> again = checkColumnsFill(*window_);
+    if (QTest::currentTestFailed()) return;
+    for (size_t column = 0; column < 6; ++column) {
+      QVERIFY2(std::abs(again[column] - first[column]) <= 5,
+               qPrintable(QStringLiteral("column %1: %2 then %3")
+                              .arg(column)
+                              .arg(first[column])
+                              .arg(again[column])));
+    }
+    window_.reset();
+
+    // Fifty turns scroll: the columns end at the vertical scroll bar.
+    game_ = std::make_unique<GameState>(builtInWordGraph());
+    game_->maxTurns = 50;
+    QCOMPARE(decodeSettings(*game_, bytes), 7);
+    openWindow(1280, 800);
+    QVERIFY(window_->turnList()->verticalScrollBar()->isVisible());
+    checkColumnsFill(*window_);
   }
 };
 
