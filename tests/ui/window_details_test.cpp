@@ -1,5 +1,6 @@
 // Details of the main window a game master notices: the large draw after a
-// quick Alt letter and the turn list's columns after a restart.
+// quick Alt letter, the clock of long thinking times, and the turn list's
+// columns after a restart.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -21,6 +22,14 @@
 
 namespace kwarrel::ui {
 namespace {
+
+int darkPixels(const QImage& image) {
+  int dark = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+  }
+  return dark;
+}
 
 // The columns end exactly at the right edge of the rows, with nothing to scroll
 // sideways; returns the columns' widths.
@@ -107,6 +116,40 @@ class WindowDetailsTest : public QObject {
     QVERIFY(!window_->clockRunning());
     QTest::mouseClick(window_->button(kClockButton), Qt::LeftButton);
     QVERIFY(!drawShownLarge());
+  }
+
+  void clockShowsMinutesAndSecondsOfLongThinkingTimes() {
+    QCOMPARE(clockDigits(180, 180), std::string("3:00"));
+    QCOMPARE(clockDigits(59, 180), std::string("0:59"));
+    QCOMPARE(clockDigits(725, 725), std::string("12:05"));
+    QCOMPARE(clockDigits(599, 725), std::string("09:59"));
+    QCOMPARE(clockDigits(999, 999), std::string("16:39"));
+    QCOMPARE(clockDigits(0, 600), std::string("00:00"));
+    QCOMPARE(clockDigits(-1, 0), std::string("0:00"));
+
+    // Five squares share the four squares' room; with cw = 60 each is 48 wide,
+    // so squares with the same character look exactly alike.
+    game_->settings.thinkTime = 671;  // 11:11
+    openWindow(1460, 900);
+    QCOMPARE(cellWidthFor(window_->width()), 60);
+    game_->turns[0].rack = "AEIRSTN";
+    recomputeAfresh(*game_);
+    window_->toggleClock();
+    const int top = window_->controlLayout().buttons[0].y();
+    const int rh = window_->controlLayout().cellHeight;
+    QImage image = window_->grab().toImage();
+    const auto square = [&](int i) { return image.copy(480 + 48 * i + 2, top + 2, 46, rh - 3); };
+    QVERIFY(darkPixels(square(0)) > 0);
+    QCOMPARE(square(1), square(0));
+    QCOMPARE(square(3), square(0));
+    QCOMPARE(square(4), square(0));
+    QVERIFY(square(2) != square(0));  // the colon
+
+    window_->clockTick();  // 11:10
+    image = window_->grab().toImage();
+    QCOMPARE(square(3), square(0));
+    QVERIFY(square(4) != square(0));
+    QVERIFY(darkPixels(square(4)) > 0);
   }
 
   void turnListColumnsFillTheListAfterARestart() {

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "game/letters.h"
 #include "ui/base/font_record.h"
@@ -202,21 +204,39 @@ QRect clockRect(const PaintInput& input) {
   return QRect(8 * cw + 1, 16 * rh + input.gap, 4 * cw + 1, rh + 1);
 }
 
+std::string clockDigits(int secondsLeft, int thinkTime) {
+  const int seconds = std::clamp(secondsLeft, 0, kMaxClockSeconds);
+  const int minutes = seconds / 60;
+  const int inMinute = seconds % 60;
+  std::string digits;
+  if (std::max(seconds, thinkTime) >= 600) digits.push_back(static_cast<char>('0' + minutes / 10));
+  digits.push_back(static_cast<char>('0' + minutes % 10));
+  digits.push_back(':');
+  digits.push_back(static_cast<char>('0' + inMinute / 10));
+  digits.push_back(static_cast<char>('0' + inMinute % 10));
+  return digits;
+}
+
+// One square a character, over the four squares 9 to 12 of the button row: with
+// a second minute digit the five squares are narrower, so that the draw and the
+// clock button keep their places.
 void paintClock(QPainter& painter, const PaintInput& input) {
   const int cw = cellWidthFor(input.client.width());
   const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);
-  const int seconds = input.secondsLeft;
-  const int inMinute = seconds % 60;
-  const char shown[4] = {static_cast<char>('0' + seconds / 60), ':',
-                         static_cast<char>('0' + inMinute / 10), static_cast<char>('0' + inMinute % 10)};
+  const std::string digits = clockDigits(input.secondsLeft, input.game.settings.thinkTime);
+  const int squares = static_cast<int>(digits.size());
   painter.setFont(input.fonts.letters);
   const int top = 16 * rh + input.gap;
   const int textY = truncated((16 + input.game.settings.letterOffset.y) * rh + input.gap);
-  for (int i = 9; i <= 12; ++i) {
+  const int left = 8 * cw;
+  for (int i = 0; i < squares; ++i) {
+    const int from = left + i * 4 * cw / squares;
+    const int to = left + (i + 1) * 4 * cw / squares;
     painter.setPen(Qt::black);
     painter.setBrush(input.tools.label);
-    painter.drawRect((i - 1) * cw + 1, top, cw, rh);
-    drawCharacter(painter, input.tools, truncated((i - 0.5) * cw), textY, shown[i - 9]);
+    painter.drawRect(from + 1, top, to - from, rh);
+    drawCharacter(painter, input.tools, truncated(left + (i + 0.5) * 4 * cw / squares), textY,
+                  digits[static_cast<size_t>(i)]);
   }
 }
 
