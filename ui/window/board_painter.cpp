@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -26,12 +27,45 @@ void drawCharacter(QPainter& painter, const PaintTools& tools, int x, int y, cha
   drawCentred(painter, x, y, tools.characters[static_cast<unsigned char>(c)]);
 }
 
-void drawNumber(QPainter& painter, const PaintTools& tools, int x, int y, int value) {
+// Small numbers come from the made texts (shared, not allocated).
+QString numberText(const PaintTools& tools, int value) {
   if (value >= 0 && value < static_cast<int>(tools.numbers.size())) {
-    drawCentred(painter, x, y, tools.numbers[static_cast<size_t>(value)]);
+    return tools.numbers[static_cast<size_t>(value)];
+  }
+  return QString::number(value);
+}
+
+void drawNumber(QPainter& painter, const PaintTools& tools, int x, int y, int value) {
+  drawCentred(painter, x, y, numberText(tools, value));
+}
+
+// A letter value with its top-centre at (x, y). A two-digit value, which the
+// offsets place further left and under the letter, is squeezed sideways where it
+// would reach past the inside of its square [left, right], and is ringed with
+// the square's own colour so that a letter's tail (the Q's) does not run into it.
+void drawValue(QPainter& painter, const PaintTools& tools, int x, int y, int value, int left,
+               int right, const QColor& ground) {
+  const QString text = numberText(tools, value);
+  if (value < 10) {
+    drawCentred(painter, x, y, text);
     return;
   }
-  drawCentred(painter, x, y, QString::number(value));
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int width = std::max(1, metrics.horizontalAdvance(text));
+  const int room = 2 * std::min(x - left, right - x);
+  const double squeeze = room > 0 && width > room ? double(room) / width : 1.0;
+  const int ring = std::max(1, metrics.height() / 10);
+  static constexpr int kAround[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                        {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+  const QPen textPen = painter.pen();
+  painter.save();
+  painter.translate(x, 0);
+  painter.scale(squeeze, 1.0);
+  painter.setPen(ground);
+  for (const auto& step : kAround) drawCentred(painter, step[0] * ring, y + step[1] * ring, text);
+  painter.setPen(textPen);
+  drawCentred(painter, 0, y, text);
+  painter.restore();
 }
 
 struct Span {
@@ -93,15 +127,20 @@ void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
       }
       const DisplaySquare& square = input.game.displayGrid[r - 1][c - 1];
       if (square.shown == '?') continue;
-      painter.setPen(premium == 3 || premium == -3 ? white : black);
+      // White on the dark triple squares; black on the light selection, like on plain squares.
+      const bool dark = (premium == 3 || premium == -3) && !span.covers(r, c);
+      painter.setPen(dark ? white : black);
       painter.setFont(input.fonts.letters);
       drawCharacter(painter, input.tools, truncated((c + settings.letterOffset.x) * cw),
                     truncated((r + settings.letterOffset.y) * rh), square.shown);
       if (settings.hideValues == 0) {
         painter.setFont(input.fonts.values);
         const double shift = square.points >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
-        drawNumber(painter, input.tools, truncated((c + shift) * cw),
-                   truncated((r + settings.valueOffset.y) * rh), square.points);
+        const QBrush& ground = span.covers(r, c) ? input.tools.selection
+                                                 : input.tools.forPremium(premium);
+        drawValue(painter, input.tools, truncated((c + shift) * cw),
+                  truncated((r + settings.valueOffset.y) * rh), square.points, c * cw + 1,
+                  (c + 1) * cw - 1, ground.color());
       }
       painter.setPen(black);
     }
@@ -148,8 +187,9 @@ void paintDraw(QPainter& painter, const PaintInput& input, int cw, int rh) {
     const int value = isUpperLetter(letter) ? game.valueTable[letterCode(letter)] : 0;
     const double shift = value >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
     painter.setFont(input.fonts.values);
-    drawNumber(painter, input.tools, truncated(s + shift * cw + 1.13 * i * cw),
-               truncated(t + settings.valueOffset.y * rh), value);
+    drawValue(painter, input.tools, truncated(s + shift * cw + 1.13 * i * cw),
+              truncated(t + settings.valueOffset.y * rh), value, left + 1,
+              truncated(s + (1.13 * i + 1) * cw) - 1, input.tools.plain.color());
   }
 }
 
