@@ -282,7 +282,8 @@ void MainWindow::insertBeforeSelectedTurn() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
     const auto* shortcut = static_cast<QShortcutEvent*>(event);
-    const bool withAlt = !shortcut->key().isEmpty() &&
+    // An ambiguous letter only focuses the button; it does not click it.
+    const bool withAlt = !shortcut->isAmbiguous() && !shortcut->key().isEmpty() &&
                          (shortcut->key()[0].keyboardModifiers() & Qt::AltModifier) != 0;
     for (int id = 0; id < kButtonCount; ++id) {
       if (watched == buttons_[static_cast<size_t>(id)] && withAlt) altLetterButton_ = id;
