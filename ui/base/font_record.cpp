@@ -1,6 +1,7 @@
 #include "ui/base/font_record.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -56,27 +57,50 @@ QFont fontFromDescription(const FontDescription& description) {
   return font;
 }
 
-FontDescription descriptionFromFont(const QFont& font, const FontDescription& previous) {
+QFont chooserFontFor(const QFont& inUse) {
+  const QFontInfo drawn(inUse);
+  QFont offered(drawn.family());
+  offered.setWeight(static_cast<QFont::Weight>(drawn.weight()));
+  offered.setItalic(drawn.italic());
+  // The face's own style name: the chooser would otherwise look for a translated
+  // one ("Vet") among the face's styles and fall back to its first.
+  offered.setStyleName(drawn.styleName());
+  offered.setUnderline(inUse.underline());
+  offered.setStrikeOut(inUse.strikeOut());
+  offered.setPointSize(std::max(1, static_cast<int>(std::lround(drawn.pointSizeF()))));
+  return offered;
+}
+
+FontDescription descriptionFromFont(const QFont& chosen, const QFont& offered,
+                                    const FontDescription& previous) {
   FontDescription description = previous;
-  const QByteArray face = font.family().toLatin1();
-  description.setFace(std::string_view(face.constData(), static_cast<size_t>(face.size())));
-  int pixels = font.pixelSize();
-  if (pixels <= 0) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    pixels = static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0));
+  const bool sameFace = chosen.family() == offered.family();
+  if (!sameFace) {
+    const QByteArray face = chosen.family().toLatin1();
+    description.setFace(std::string_view(face.constData(), static_cast<size_t>(face.size())));
+    description.width = 0;  // the new face's own proportions
   }
-  description.height = -std::max(1, pixels);
-  description.width = 0;
-  if (font.stretch() > 0 && font.stretch() != QFont::Unstretched) {
-    QFont natural(font);
-    natural.setStretch(QFont::Unstretched);
-    description.width = QFontMetrics(natural).averageCharWidth() * font.stretch() / 100;
+  const bool sameSize =
+      chosen.pixelSize() == offered.pixelSize() && chosen.pointSize() == offered.pointSize();
+  if (!sameSize) {
+    int pixels = chosen.pixelSize();
+    if (pixels <= 0) {
+      const QScreen* screen = QGuiApplication::primaryScreen();
+      const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+      pixels = static_cast<int>(std::lround(chosen.pointSizeF() * dpi / 72.0));
+    }
+    pixels = std::max(1, pixels);
+    if (sameFace && previous.width > 0) {
+      const int oldPixels = std::max(1, fontFromDescription(previous).pixelSize());
+      description.width = static_cast<int32_t>(
+          std::max<int64_t>(1, int64_t{previous.width} * pixels / oldPixels));
+    }
+    description.height = -pixels;
   }
-  description.weight = font.weight();
-  description.italic = font.italic() ? 1 : 0;
-  description.underline = font.underline() ? 1 : 0;
-  description.strikeOut = font.strikeOut() ? 1 : 0;
+  if (chosen.weight() != offered.weight()) description.weight = chosen.weight();
+  if (chosen.italic() != offered.italic()) description.italic = chosen.italic() ? 1 : 0;
+  description.underline = chosen.underline() ? 1 : 0;
+  description.strikeOut = chosen.strikeOut() ? 1 : 0;
   return description;
 }
 

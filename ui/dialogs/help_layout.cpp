@@ -1,5 +1,6 @@
 #include "ui/dialogs/help_layout.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace kwarrel::ui {
@@ -89,6 +90,12 @@ HelpPage placeHelpLines(int lineCount, int lineHeight, int pageHeight, int offse
   // page smaller than a line cannot make an endless print.
   if (cutOff && page.drawnLines > 0) page.continueAt = lastDrawnY;
   return page;
+}
+
+int helpScrollMaximum(int lineCount, int lineHeight, int pageHeight) {
+  if (lineHeight <= 0) return 0;
+  const int pageLines = pageHeight / lineHeight;
+  return std::max(0, lineCount + 1 - pageLines);
 }
 
 }  // namespace kwarrel::ui

@@ -44,4 +44,9 @@ struct HelpPage {
 
 HelpPage placeHelpLines(int lineCount, int lineHeight, int pageHeight, int offset);
 
+// The last scroll position of the screen, where the line at the position is drawn
+// one line below the top: the one that brings the last line to the bottom of the
+// page (0 when the whole text fits).
+int helpScrollMaximum(int lineCount, int lineHeight, int pageHeight);
+
 }  // namespace kwarrel::ui

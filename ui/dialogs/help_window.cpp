@@ -93,7 +93,8 @@ void HelpWindow::layOut() {
   lines_ = layoutHelpLines(buffer_, viewport()->width(),
                            characterWidthsOf(QFontMetricsF(viewport()->font(), viewport())));
   QScrollBar* bar = verticalScrollBar();
-  bar->setRange(0, static_cast<int>(lines_.size()));
+  bar->setRange(0, helpScrollMaximum(static_cast<int>(lines_.size()), lineHeight_,
+                                     viewport()->height()));
   bar->setPageStep(std::max(1, viewport()->height() / lineHeight_));
 }
 

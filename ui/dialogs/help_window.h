@@ -33,7 +33,7 @@ class HelpWindow : public QAbstractScrollArea {
   HelpText text() const { return text_; }
   const std::string& buffer() const { return buffer_; }
   int scrollPosition() const;
-  // The last position: the number of lines at the current width.
+  // The last position: the one that shows the last line at the bottom.
   int scrollMaximum() const;
   const std::vector<HelpLine>& lines() const { return lines_; }
   int lineHeight() const { return lineHeight_; }

@@ -254,10 +254,11 @@ QWidget* SettingsDialog::buildOptions() {
 }
 
 void SettingsDialog::chooseFont(FontRole role) {
-  const std::optional<QFont> chosen = prompts_.chooseFont(this, fontOf(fonts_, role));
+  const QFont offered = chooserFontFor(fontOf(fonts_, role));
+  const std::optional<QFont> chosen = prompts_.chooseFont(this, offered);
   if (!chosen) return;
   FontDescription& record = fontRecord(state_.settings.fonts, role);
-  record = descriptionFromFont(*chosen, record);
+  record = descriptionFromFont(*chosen, offered, record);
   hooks_.fontChanged(role);
   activateWindow();
 }

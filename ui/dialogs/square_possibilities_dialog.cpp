@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/base/latin1.h"
+#include "ui/dialogs/dialog_buttons.h"
 
 namespace kwarrel::ui {
 
@@ -43,9 +44,7 @@ SquarePossibilitiesDialog::SquarePossibilitiesDialog(const SquarePossibilities& 
                                                      QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(fromLatin1(possibilities.title));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(this);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Horizontaal"), this), 0, 0);

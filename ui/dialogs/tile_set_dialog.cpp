@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/dialogs/number_field.h"
 
 namespace kwarrel::ui {
@@ -41,9 +42,7 @@ LetterDialog::LetterDialog(int index, int32_t& count, int32_t& value, QWidget* p
   valueField_->setObjectName(QStringLiteral("value"));
   valueField_->setEnabled(index != 0);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Aantal"), this));
@@ -111,9 +110,7 @@ TileSetDialog::TileSetDialog(LetterCounts& countTable, LetterCounts& valueTable,
   addPresetButton(QStringLiteral("&Middel"), TilePreset::Middel, presets);
   addPresetButton(QStringLiteral("&Nieuw"), TilePreset::Nieuw, presets);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);

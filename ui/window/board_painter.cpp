@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPen>
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "game/letters.h"
 #include "ui/base/font_record.h"
@@ -24,12 +27,45 @@ void drawCharacter(QPainter& painter, const PaintTools& tools, int x, int y, cha
   drawCentred(painter, x, y, tools.characters[static_cast<unsigned char>(c)]);
 }
 
-void drawNumber(QPainter& painter, const PaintTools& tools, int x, int y, int value) {
+// Small numbers come from the made texts (shared, not allocated).
+QString numberText(const PaintTools& tools, int value) {
   if (value >= 0 && value < static_cast<int>(tools.numbers.size())) {
-    drawCentred(painter, x, y, tools.numbers[static_cast<size_t>(value)]);
+    return tools.numbers[static_cast<size_t>(value)];
+  }
+  return QString::number(value);
+}
+
+void drawNumber(QPainter& painter, const PaintTools& tools, int x, int y, int value) {
+  drawCentred(painter, x, y, numberText(tools, value));
+}
+
+// A letter value with its top-centre at (x, y). A two-digit value, which the
+// offsets place further left and under the letter, is squeezed sideways where it
+// would reach past the inside of its square [left, right], and is ringed with
+// the square's own colour so that a letter's tail (the Q's) does not run into it.
+void drawValue(QPainter& painter, const PaintTools& tools, int x, int y, int value, int left,
+               int right, const QColor& ground) {
+  const QString text = numberText(tools, value);
+  if (value < 10) {
+    drawCentred(painter, x, y, text);
     return;
   }
-  drawCentred(painter, x, y, QString::number(value));
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int width = std::max(1, metrics.horizontalAdvance(text));
+  const int room = 2 * std::min(x - left, right - x);
+  const double squeeze = room > 0 && width > room ? double(room) / width : 1.0;
+  const int ring = std::max(1, metrics.height() / 10);
+  static constexpr int kAround[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                        {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+  const QPen textPen = painter.pen();
+  painter.save();
+  painter.translate(x, 0);
+  painter.scale(squeeze, 1.0);
+  painter.setPen(ground);
+  for (const auto& step : kAround) drawCentred(painter, step[0] * ring, y + step[1] * ring, text);
+  painter.setPen(textPen);
+  drawCentred(painter, 0, y, text);
+  painter.restore();
 }
 
 struct Span {
@@ -91,15 +127,20 @@ void paintSquares(QPainter& painter, const PaintInput& input, int cw, int rh) {
       }
       const DisplaySquare& square = input.game.displayGrid[r - 1][c - 1];
       if (square.shown == '?') continue;
-      painter.setPen(premium == 3 || premium == -3 ? white : black);
+      // White on the dark triple squares; black on the light selection, like on plain squares.
+      const bool dark = (premium == 3 || premium == -3) && !span.covers(r, c);
+      painter.setPen(dark ? white : black);
       painter.setFont(input.fonts.letters);
       drawCharacter(painter, input.tools, truncated((c + settings.letterOffset.x) * cw),
                     truncated((r + settings.letterOffset.y) * rh), square.shown);
       if (settings.hideValues == 0) {
         painter.setFont(input.fonts.values);
         const double shift = square.points >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
-        drawNumber(painter, input.tools, truncated((c + shift) * cw),
-                   truncated((r + settings.valueOffset.y) * rh), square.points);
+        const QBrush& ground = span.covers(r, c) ? input.tools.selection
+                                                 : input.tools.forPremium(premium);
+        drawValue(painter, input.tools, truncated((c + shift) * cw),
+                  truncated((r + settings.valueOffset.y) * rh), square.points, c * cw + 1,
+                  (c + 1) * cw - 1, ground.color());
       }
       painter.setPen(black);
     }
@@ -146,8 +187,9 @@ void paintDraw(QPainter& painter, const PaintInput& input, int cw, int rh) {
     const int value = isUpperLetter(letter) ? game.valueTable[letterCode(letter)] : 0;
     const double shift = value >= 10 ? 0.9 * settings.valueOffset.x : settings.valueOffset.x;
     painter.setFont(input.fonts.values);
-    drawNumber(painter, input.tools, truncated(s + shift * cw + 1.13 * i * cw),
-               truncated(t + settings.valueOffset.y * rh), value);
+    drawValue(painter, input.tools, truncated(s + shift * cw + 1.13 * i * cw),
+              truncated(t + settings.valueOffset.y * rh), value, left + 1,
+              truncated(s + (1.13 * i + 1) * cw) - 1, input.tools.plain.color());
   }
 }
 
@@ -202,21 +244,39 @@ QRect clockRect(const PaintInput& input) {
   return QRect(8 * cw + 1, 16 * rh + input.gap, 4 * cw + 1, rh + 1);
 }
 
+std::string clockDigits(int secondsLeft, int thinkTime) {
+  const int seconds = std::clamp(secondsLeft, 0, kMaxClockSeconds);
+  const int minutes = seconds / 60;
+  const int inMinute = seconds % 60;
+  std::string digits;
+  if (std::max(seconds, thinkTime) >= 600) digits.push_back(static_cast<char>('0' + minutes / 10));
+  digits.push_back(static_cast<char>('0' + minutes % 10));
+  digits.push_back(':');
+  digits.push_back(static_cast<char>('0' + inMinute / 10));
+  digits.push_back(static_cast<char>('0' + inMinute % 10));
+  return digits;
+}
+
+// One square a character, over the four squares 9 to 12 of the button row: with
+// a second minute digit the five squares are narrower, so that the draw and the
+// clock button keep their places.
 void paintClock(QPainter& painter, const PaintInput& input) {
   const int cw = cellWidthFor(input.client.width());
   const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);
-  const int seconds = input.secondsLeft;
-  const int inMinute = seconds % 60;
-  const char shown[4] = {static_cast<char>('0' + seconds / 60), ':',
-                         static_cast<char>('0' + inMinute / 10), static_cast<char>('0' + inMinute % 10)};
+  const std::string digits = clockDigits(input.secondsLeft, input.game.settings.thinkTime);
+  const int squares = static_cast<int>(digits.size());
   painter.setFont(input.fonts.letters);
   const int top = 16 * rh + input.gap;
   const int textY = truncated((16 + input.game.settings.letterOffset.y) * rh + input.gap);
-  for (int i = 9; i <= 12; ++i) {
+  const int left = 8 * cw;
+  for (int i = 0; i < squares; ++i) {
+    const int from = left + i * 4 * cw / squares;
+    const int to = left + (i + 1) * 4 * cw / squares;
     painter.setPen(Qt::black);
     painter.setBrush(input.tools.label);
-    painter.drawRect((i - 1) * cw + 1, top, cw, rh);
-    drawCharacter(painter, input.tools, truncated((i - 0.5) * cw), textY, shown[i - 9]);
+    painter.drawRect(from + 1, top, to - from, rh);
+    drawCharacter(painter, input.tools, truncated(left + (i + 0.5) * 4 * cw / squares), textY,
+                  digits[static_cast<size_t>(i)]);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <array>
+#include <string>
 
 #include "game/game_state.h"
 #include "ui/base/ui_fonts.h"
@@ -39,7 +40,13 @@ struct PaintInput {
 
 void paintMainWindow(QPainter& painter, const PaintInput& input);
 
-// The four clock squares in the button row.
+// The clock's characters for `secondsLeft` of a countdown from `thinkTime`:
+// "m:ss", or "mm:ss" for a countdown from ten minutes or more ("12:05", then
+// "09:59"). Seconds are taken within 0..kMaxClockSeconds.
+inline constexpr int kMaxClockSeconds = 99 * 60 + 59;
+std::string clockDigits(int secondsLeft, int thinkTime);
+
+// The clock squares in the button row, one a character.
 void paintClock(QPainter& painter, const PaintInput& input);
 
 // The part of the client area the clock squares cover.

@@ -58,6 +58,36 @@ ControlLayout computeLayout(int width, int height, int bottomLineHeight, bool cl
   return layout;
 }
 
+std::array<int, 6> fitColumnWidths(const ControlLayout& layout,
+                                   const std::array<int32_t, 6>& weights, int available) {
+  int64_t shareTotal = 0;
+  int64_t fixedTotal = 0;
+  for (const int32_t weight : weights) {
+    if (weight > 0) {
+      shareTotal += weight;
+    } else {
+      fixedTotal -= weight;
+    }
+  }
+  const int64_t room = available - fixedTotal;
+  if (shareTotal <= 0 || room <= 0) return layout.columnWidths;
+  // Edges from running sums, so that the rounding never adds up to a gap.
+  std::array<int, 6> widths{};
+  int64_t sharesSoFar = 0;
+  int64_t edge = 0;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    if (weights[i] <= 0) {
+      widths[i] = static_cast<int>(-int64_t{weights[i]});
+      continue;
+    }
+    sharesSoFar += weights[i];
+    const int64_t next = room * sharesSoFar / shareTotal;
+    widths[i] = static_cast<int>(next - edge);
+    edge = next;
+  }
+  return widths;
+}
+
 int turnListHeight(const ControlLayout& layout, int fullHeight) {
   return 13.1 * layout.cellHeight >= fullHeight ? fullHeight : layout.turnListFallbackHeight;
 }

@@ -32,6 +32,13 @@ struct ControlLayout {
 ControlLayout computeLayout(int width, int height, int bottomLineHeight, bool clockRunning,
                             int borderWidth, const std::array<int32_t, 6>& weights);
 
+// The turn list's column widths for a list whose rows are `available` pixels
+// wide: fixed widths (weight 0 or less) as they are, the rest of the room shared
+// out by the positive weights so that the columns end exactly at the right edge.
+// Without positive weights, or without room for them, the widths of the layout.
+std::array<int, 6> fitColumnWidths(const ControlLayout& layout,
+                                   const std::array<int32_t, 6>& weights, int available);
+
 // The turn list's height: its full height when that is within 13.1 rows.
 int turnListHeight(const ControlLayout& layout, int fullHeight);
 

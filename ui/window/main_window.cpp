@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 
@@ -69,8 +70,13 @@ void MainWindow::createControls() {
   for (int id = 0; id < kButtonCount; ++id) {
     auto* button = new QPushButton(QString::fromLatin1(kButtonLabels[id]), this);
     button->setFocusPolicy(Qt::NoFocus);
+    button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, id] {
-      runCommand(id, (QGuiApplication::keyboardModifiers() & Qt::AltModifier) != 0);
+      // The Alt letter clicks the button a moment later, when Alt may be up again.
+      const bool altHeld = altLetterButton_ == id ||
+                           (QGuiApplication::keyboardModifiers() & Qt::AltModifier) != 0;
+      altLetterButton_ = -1;
+      runCommand(id, altHeld);
     });
     buttons_[static_cast<size_t>(id)] = button;
   }
@@ -170,15 +176,21 @@ void MainWindow::layoutControls() {
   scoreBox_->setGeometry(layout_.scoreBox);
   remaining_->setGeometry(layout_.remainingLetters);
   applyFonts();
-  for (int column = 0; column < 6; ++column) {
-    turnList_->setColumnWidth(column, std::max(0, layout_.columnWidths[static_cast<size_t>(column)]));
-  }
   const int rows = turnList_->rowCount();
   const int fullHeight = turnList_->horizontalHeader()->height() +
                          rows * turnList_->verticalHeader()->defaultSectionSize() +
                          2 * turnList_->frameWidth();
-  turnList_->setGeometry(layout_.turnListX, 0, std::max(0, layout_.turnListWidth),
-                         std::max(0, turnListHeight(layout_, fullHeight)));
+  const int listHeight = std::max(0, turnListHeight(layout_, fullHeight));
+  // The columns fill the rows' width, beside the scroll bar when not every row fits.
+  int rowsWidth = layout_.turnListWidth - 2 * turnList_->frameWidth();
+  if (listHeight < fullHeight) {
+    rowsWidth -= turnList_->verticalScrollBar()->sizeHint().width();
+  }
+  layout_.columnWidths = fitColumnWidths(layout_, game_.settings.columnWidths, rowsWidth);
+  for (int column = 0; column < 6; ++column) {
+    turnList_->setColumnWidth(column, std::max(0, layout_.columnWidths[static_cast<size_t>(column)]));
+  }
+  turnList_->setGeometry(layout_.turnListX, 0, std::max(0, layout_.turnListWidth), listHeight);
   update();
 }
 

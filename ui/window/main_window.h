@@ -155,6 +155,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   int layoutCount_ = 0;
   bool clockRunning_ = false;
   bool showDrawLarge_ = false;
+  int altLetterButton_ = -1;  // the button whose Alt letter was pressed, until it clicks
   int secondsLeft_ = 0;
   bool fillingCandidates_ = false;
   QString entryTitle_;

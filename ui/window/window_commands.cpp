@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSessionManager>
+#include <QShortcutEvent>
 #include <QTableWidget>
 
 #include "files/game_file.h"
@@ -279,6 +280,16 @@ void MainWindow::insertBeforeSelectedTurn() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Shortcut) {
+    const auto* shortcut = static_cast<QShortcutEvent*>(event);
+    // An ambiguous letter only focuses the button; it does not click it.
+    const bool withAlt = !shortcut->isAmbiguous() && !shortcut->key().isEmpty() &&
+                         (shortcut->key()[0].keyboardModifiers() & Qt::AltModifier) != 0;
+    for (int id = 0; id < kButtonCount; ++id) {
+      if (watched == buttons_[static_cast<size_t>(id)] && withAlt) altLetterButton_ = id;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   const bool fromList = watched == turnList_ || watched == turnList_->viewport();
   if (!fromList) return QWidget::eventFilter(watched, event);
   const QEvent::Type type = event->type();

@@ -14,10 +14,13 @@
 #include "ui/dialogs/help_print.h"
 #include "ui/dialogs/help_window.h"
 
+using kwarrel::ui::helpScrollMaximum;
 using kwarrel::ui::HelpLine;
+using kwarrel::ui::HelpPage;
 using kwarrel::ui::HelpText;
 using kwarrel::ui::HelpWindow;
 using kwarrel::ui::HelpWindows;
+using kwarrel::ui::placeHelpLines;
 
 namespace {
 
@@ -138,9 +141,20 @@ class HelpWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int lines = static_cast<int>(window.lines().size());
     QVERIFY(lines > 50);
-    QCOMPARE(window.scrollMaximum(), lines);
     const int page = window.verticalScrollBar()->pageStep();
     QCOMPARE(page, window.viewport()->height() / window.lineHeight());
+    // Scrolling ends with the last line at the bottom, not on an empty page.
+    const int last = lines + 1 - page;
+    QCOMPARE(window.scrollMaximum(), last);
+    const auto shownAt = [&](int position) {
+      return placeHelpLines(lines, window.lineHeight(), window.viewport()->height(),
+                            (position - 1) * window.lineHeight());
+    };
+    const HelpPage end = shownAt(last);
+    QCOMPARE(end.firstLine + end.drawnLines, lines);
+    QCOMPARE(end.drawnLines, page - 1);
+    QVERIFY(shownAt(last - 1).firstLine + shownAt(last - 1).drawnLines < lines);
+    QCOMPARE(helpScrollMaximum(5, 10, 200), 0);  // a text that fits does not scroll
 
     QTest::keyClick(&window, Qt::Key_Down);
     QTest::keyClick(&window, Qt::Key_Down);
@@ -155,9 +169,10 @@ class HelpWindowTest : public QObject {
     QTest::keyClick(&window, Qt::Key_Up);
     QCOMPARE(window.scrollPosition(), 0);
     window.verticalScrollBar()->setValue(lines);
+    QCOMPARE(window.scrollPosition(), last);
     QTest::keyClick(&window, Qt::Key_PageDown);
     QTest::keyClick(&window, Qt::Key_Down);
-    QCOMPARE(window.scrollPosition(), lines);
+    QCOMPARE(window.scrollPosition(), last);
   }
 
   void printingStartsAfterTheFirstLineAndFillsPages() {

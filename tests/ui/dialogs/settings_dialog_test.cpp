@@ -4,19 +4,48 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
 #include "dict/word_graph.h"
 #include "files/config_file.h"
 #include "tests/ui/dialogs/fake_window.h"
+#include "ui/base/font_record.h"
 #include "ui/dialogs/settings_dialog.h"
 
 namespace kwarrel::ui {
 namespace {
+
+// The real font chooser, run without its own loop: it opens with the offered
+// font, the size field is typed into when `newSize` is set, then OK.
+class ChooserPrompts : public testing::FakePrompts {
+ public:
+  std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override {
+    QFontDialog chooser(parent);
+    chooser.setCurrentFont(initial);
+    shown.push_back(chooser.currentFont());
+    if (!newSize.isEmpty()) {
+      for (QLineEdit* field : chooser.findChildren<QLineEdit*>()) {
+        if (field->isReadOnly() || field->validator() == nullptr) continue;  // the size field
+        field->selectAll();
+        QTest::keyClicks(field, newSize);
+      }
+    }
+    return chooser.currentFont();
+  }
+
+  std::vector<QFont> shown;  // what the chooser showed on opening
+  QString newSize;
+};
 
 class SettingsDialogTest : public QObject {
   Q_OBJECT
@@ -45,6 +74,15 @@ class SettingsDialogTest : public QObject {
   }
 
  private slots:
+  // The window runs with Qt's Dutch texts, which also name the chooser's styles.
+  void initTestCase() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_nl"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(translator);
+    }
+  }
+
   void init() {
     previousFolder_ = QDir::currentPath();
     folder_ = std::make_unique<QTemporaryDir>();
@@ -145,7 +183,7 @@ class SettingsDialogTest : public QObject {
     const FontSet before = state_->settings.fonts;
     click("lettersFont");
     QCOMPARE(prompts_.offeredFonts.size(), size_t{1});
-    QCOMPARE(prompts_.offeredFonts.front(), fonts_.letters);
+    QCOMPARE(prompts_.offeredFonts.front().family(), QFontInfo(fonts_.letters).family());
     QVERIFY(state_->settings.fonts.wordFont == before.wordFont);
     QVERIFY(hooks_.changedFonts.empty());
 
@@ -160,6 +198,51 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(record.weight, 700);
     QCOMPARE(hooks_.changedFonts, std::vector<FontRole>{FontRole::Letters});
     QVERIFY(state_->settings.fonts.coordFont == before.coordFont);
+  }
+
+  void fontChooserOpensAtTheFontInUseAndKeepsWhatIsNotChanged() {
+    ChooserPrompts chooser;
+    SettingsDialog dialog(*state_, fonts_, hooks_, chooser, nullptr);
+    const auto clickFont = [&dialog](const char* name) {
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    };
+    // The board letters: "Courier New", bold, a cell height; drawn by a stand-in.
+    const FontDescription before = state_->settings.fonts.wordFont;
+    const QFontInfo drawn(fonts_.letters);
+    QVERIFY(drawn.family() != QStringLiteral("Courier New"));
+
+    // Opened and accepted as it is: the chooser shows the font in use, the record stays.
+    clickFont("lettersFont");
+    const QFont shown = chooser.shown.back();
+    QCOMPARE(shown.family(), drawn.family());
+    QCOMPARE(shown.weight(), int(QFont::Bold));
+    QVERIFY(!shown.italic());
+    QCOMPARE(shown.pointSize(), qRound(drawn.pointSizeF()));
+    QVERIFY(state_->settings.fonts.wordFont.toRecord() == before.toRecord());
+
+    // Only the size changed in the chooser: face, weight and slant stay.
+    chooser.newSize = QStringLiteral("40");
+    clickFont("lettersFont");
+    const FontDescription& after = state_->settings.fonts.wordFont;
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+    QCOMPARE(after.face(), std::string_view("Courier New"));
+    QCOMPARE(after.weight, 700);
+    QCOMPARE(after.italic, uint8_t{0});
+    QCOMPARE(after.height, -qRound(40 * dpi / 72));
+    QVERIFY(after.width > before.width);  // as wide for its size as before
+    const QFontInfo redrawn(fontFromDescription(after));
+    QCOMPARE(redrawn.family(), drawn.family());
+    QVERIFY(redrawn.bold());
+
+    // An italic font opens italic and stays italic.
+    state_->settings.fonts.valueFont.italic = 1;
+    fonts_.rebuild(state_->settings.fonts);
+    const FontDescription values = state_->settings.fonts.valueFont;
+    chooser.newSize.clear();
+    clickFont("valuesFont");
+    QVERIFY(chooser.shown.back().italic());
+    QCOMPARE(chooser.shown.back().weight(), int(QFont::Normal));
+    QVERIFY(state_->settings.fonts.valueFont.toRecord() == values.toRecord());
   }
 
   void helpKeysOpenAndPrintTheSettingsHelp() {

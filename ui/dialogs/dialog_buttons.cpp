@@ -1,0 +1,18 @@
+#include "ui/dialogs/dialog_buttons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace kwarrel::ui {
+
+QDialogButtonBox* okCancelButtons(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+
+}  // namespace kwarrel::ui
