@@ -20,6 +20,7 @@
 #include "game/turn_table.h"
 #include "search/candidates.h"
 #include "search/square_moves.h"
+#include "ui/base/file_names.h"
 #include "ui/base/latin1.h"
 #include "ui/dialogs/check_word_dialog.h"
 #include "ui/dialogs/help_window.h"
@@ -58,7 +59,7 @@ void MainWindow::saveGameCommand() {
   const QString path = prompts_.saveFileName(this, lastPath_, saveFilter(), QStringLiteral("txt"));
   if (path.isEmpty()) return;
   rememberPath(path);
-  const bool saved = saveGame(game_, toLatin1(lastPath_));
+  const bool saved = saveGame(game_, toFileSystemPath(lastPath_));
   fillCandidateList();
   refreshGameView();
   if (!saved) {
@@ -77,7 +78,7 @@ void MainWindow::loadGameCommand() {
 
 bool MainWindow::loadGame(const QString& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(game_, toLatin1(path), &turnsLeftOver) != 0) {
+  if (loadGameFile(game_, toFileSystemPath(path), &turnsLeftOver) != 0) {
     prompts_.showMessage(this, kCaption, QStringLiteral("Kan bestand %1 niet lezen").arg(path),
                          QMessageBox::Warning);
     return false;
