@@ -117,6 +117,38 @@ class WindowMendingTest : public QObject {
     QCOMPARE(prompts->messages, QStringList(QStringLiteral("Kwarrel|Kan bestand %1 niet lezen").arg(missing)));
   }
 
+  void messagesShowNamesAsPlainText() {
+    DialogPrompts real;
+    openWindow(real);
+    const QString name = folder->filePath(QStringLiteral("<img src=\"x.png\"><b>vet</b>.txt"));
+    QString shownText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    Qt::TextFormat labelFormat = Qt::AutoText;
+    const auto readBox = [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      shownText = box->text();
+      boxFormat = box->textFormat();
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      QVERIFY(label != nullptr);
+      labelFormat = label->textFormat();
+      box->reject();
+    };
+    QTimer::singleShot(0, readBox);
+    QVERIFY(!window->loadGame(name));
+    QCOMPARE(shownText, QStringLiteral("Kan bestand %1 niet lezen").arg(name));
+    QCOMPARE(boxFormat, Qt::PlainText);
+    QCOMPARE(labelFormat, Qt::PlainText);
+
+    // The questions too.
+    boxFormat = labelFormat = Qt::AutoText;
+    QTimer::singleShot(0, readBox);
+    QVERIFY(!window->confirmQuit());
+    QCOMPARE(shownText, QStringLiteral("Wenst U het programma te verlaten?"));
+    QCOMPARE(boxFormat, Qt::PlainText);
+    QCOMPARE(labelFormat, Qt::PlainText);
+  }
+
  private:
   void openWindow(Prompts& windowPrompts) {
     window = std::make_unique<MainWindow>(*game, windowPrompts, folder->path());
