@@ -63,6 +63,11 @@ std::set<std::string> namesIn(const QString& folder) {
   return names;
 }
 
+void putInt32(std::string& bytes, size_t offset, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+}
+
 }  // namespace
 
 class WindowMendingTest : public QObject {
@@ -115,6 +120,41 @@ class WindowMendingTest : public QObject {
     const QString missing = folder->filePath(QString::fromUtf8("weg \xC3\xA9\xE2\x82\xAC.txt"));
     QVERIFY(!window->loadGame(missing));
     QCOMPARE(prompts->messages, QStringList(QStringLiteral("Kwarrel|Kan bestand %1 niet lezen").arg(missing)));
+  }
+
+  void damagedConfigurationStillShowsBoardButtonsAndList() {
+    // A configuration file with absurd font heights and column widths.
+    std::string bytes = encodeSettings(*game, nominalColumnWidths(game->settings));
+    for (const size_t font : {4, 64, 124, 184, 318}) putInt32(bytes, font, -2000000000);
+    putInt32(bytes, 184, 1999999999);  // a cell height, the other form of a font height
+    const int32_t widths[6] = {INT32_MIN, INT32_MAX, -5000000, 1, 0, 2000000000};
+    for (size_t i = 0; i < 6; ++i) putInt32(bytes, 293 + 4 * i, widths[i]);
+    std::ofstream(kConfigFileName, std::ios::binary) << bytes;
+    QVERIFY(loadSettings(*game));
+    const FontSet stored = game->settings.fonts;
+
+    openWindow(*prompts);
+    const ControlLayout& layout = window->controlLayout();
+    QVERIFY(layout.cellHeight > 10);
+    QVERIFY(layout.remainingLetters.bottom() < window->height());
+    for (int id = 0; id < kButtonCount; ++id) {
+      const QRect button = window->button(id)->geometry();
+      QVERIFY2(button.height() > 10 && window->rect().contains(button), qPrintable(QString::number(id)));
+    }
+    const int cw = cellWidthFor(window->width());
+    const QImage image = window->grab().toImage();
+    QCOMPARE(image.pixelColor(cw + 2, layout.cellHeight + 2), QColor(255, 0, 0));  // A1
+    int columns = 0;
+    for (int column = 0; column < 6; ++column) columns += window->turnList()->columnWidth(column);
+    QVERIFY2(columns <= layout.turnListWidth, qPrintable(QString("%1 %2 %3 %4").arg(columns).arg(layout.turnListWidth).arg(window->turnList()->columnWidth(0)).arg(window->turnList()->columnWidth(4))));
+    QVERIFY(window->turnList()->rowHeight(0) < window->height() / 5);
+
+    // What the file said is kept for the next save; only the window fits it.
+    const FontSet& kept = game->settings.fonts;
+    QVERIFY(kept.coordFont == stored.coordFont && kept.wordFont == stored.wordFont &&
+            kept.valueFont == stored.valueFont && kept.turnListFont == stored.turnListFont &&
+            kept.bagFont == stored.bagFont);
+    QCOMPARE(kept.bagFont.height, -2000000000);
   }
 
   void messagesShowNamesAsPlainText() {

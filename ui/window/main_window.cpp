@@ -92,6 +92,9 @@ void MainWindow::createControls() {
                                        new QTableWidgetItem(QString::fromLatin1(kColumnHeaders[column])));
   }
   turnList_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The layout's widths hold also under a large font: the header would otherwise
+  // widen every narrow column to fit its text.
+  turnList_->horizontalHeader()->setMinimumSectionSize(1);
   turnList_->verticalHeader()->setVisible(false);
   turnList_->setShowGrid(true);
   turnList_->setSelectionBehavior(QAbstractItemView::SelectRows);
