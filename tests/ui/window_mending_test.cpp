@@ -189,6 +189,49 @@ class WindowMendingTest : public QObject {
     QCOMPARE(labelFormat, Qt::PlainText);
   }
 
+  void wheelOverTheCandidateListLaysNothing() {
+    openWindowWithADraw();
+    QComboBox* list = window->candidateList();
+    QVERIFY(list->count() > 2);
+    window->turnList()->setFocus();
+    QVERIFY(!list->hasFocus());
+
+    const QPoint centre = list->rect().center();
+    for (const int notch : {-120, -120, 120}) {
+      QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(list, &wheel);
+    }
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(game->turns[0].word.empty());
+    QCOMPARE(window->scoreBox()->text(), QString("0"));
+
+    // Not even with the focus; the keys then choose.
+    list->setFocus();
+    QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &wheel);
+    QVERIFY(game->turns[0].word.empty());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex(), 0);
+    QCOMPARE(game->turns[0].word, game->results.front().word);
+  }
+
+  void openCandidateListIsTenRowsHigh() {
+    openWindowWithADraw();
+    QComboBox* list = window->candidateList();
+    const int rh = window->controlLayout().cellHeight;
+    list->showPopup();
+    QWidget* popup = list->view()->window();
+    QVERIFY(popup != window.get() && popup->isVisible());
+    QCOMPARE(popup->height(), 10 * rh);
+    QCOMPARE(popup->width(), list->width());
+    // It opens against the closed list, not over the whole screen.
+    const QRect field(list->mapToGlobal(QPoint(0, 0)), list->size());
+    QVERIFY(popup->geometry().bottom() + 1 == field.top() || popup->geometry().top() == field.bottom() + 1);
+    list->hidePopup();
+  }
+
  private:
   void openWindow(Prompts& windowPrompts) {
     window = std::make_unique<MainWindow>(*game, windowPrompts, folder->path());

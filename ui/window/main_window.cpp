@@ -80,8 +80,7 @@ void MainWindow::createControls() {
   remaining_ = new QLabel(this);
   remaining_->setAlignment(Qt::AlignCenter);
 
-  candidates_ = new QComboBox(this);
-  candidates_->setMaxVisibleItems(10);
+  candidates_ = new CandidateList(this);
   connect(candidates_, &QComboBox::currentIndexChanged, this, [this] {
     if (!fillingCandidates_) showCandidate();
   });
@@ -170,6 +169,7 @@ void MainWindow::layoutControls() {
   for (int id = 0; id < kButtonCount; ++id) buttons_[static_cast<size_t>(id)]->setGeometry(layout_.buttons[static_cast<size_t>(id)]);
   candidates_->setGeometry(layout_.candidateList.x(), layout_.candidateList.y(),
                            layout_.candidateList.width(), std::max(1, layout_.cellHeight));
+  candidates_->setPopupHeight(layout_.candidateList.height());
   scoreBox_->setGeometry(layout_.scoreBox);
   remaining_->setGeometry(layout_.remainingLetters);
   applyFonts();
