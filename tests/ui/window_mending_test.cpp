@@ -232,6 +232,32 @@ class WindowMendingTest : public QObject {
     list->hidePopup();
   }
 
+  void keypadDigitsAreNoCommands() {
+    openWindowWithADraw();
+    bool dialogOpened = false;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&dialogOpened] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        dialogOpened = true;
+        modal->close();
+      }
+    });
+    watcher.start(0);
+    for (const Qt::Key digit : {Qt::Key_4, Qt::Key_2, Qt::Key_7, Qt::Key_1, Qt::Key_5}) {
+      QTest::keyClick(window.get(), digit, Qt::KeypadModifier);
+      QTest::qWait(20);
+    }
+    QVERIFY(!dialogOpened);
+    QVERIFY(game->turns[0].word.empty());
+    QVERIFY(!window->clockRunning());
+    QVERIFY(game->turns[1].rack.empty());
+    QVERIFY(window->helpWindow() == nullptr);
+
+    // The digit of the main keyboard stays the accelerator.
+    QTest::keyClick(window.get(), Qt::Key_4);
+    QCOMPARE(game->turns[0].word, game->results.front().word);
+  }
+
  private:
   void openWindow(Prompts& windowPrompts) {
     window = std::make_unique<MainWindow>(*game, windowPrompts, folder->path());

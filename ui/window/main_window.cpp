@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -156,6 +157,20 @@ void MainWindow::applyFonts() {
   turnList_->setFont(fonts_.turnList);
   turnList_->horizontalHeader()->setFont(fonts_.turnList);
   turnList_->verticalHeader()->setDefaultSectionSize(QFontMetrics(fonts_.turnList).height() + 4);
+}
+
+// Only the digits of the main keyboard are accelerators: a digit of the keypad is
+// claimed before the shortcuts see it, and goes to the control with the focus.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & Qt::KeypadModifier) != 0 && key->key() >= Qt::Key_0 &&
+        key->key() <= Qt::Key_9) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(event);
 }
 
 // --- Layout and painting ---------------------------------------------------

@@ -101,6 +101,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   bool continueAutoGame(int turnIndex) override;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
