@@ -258,6 +258,31 @@ class WindowMendingTest : public QObject {
     QCOMPARE(game->turns[0].word, game->results.front().word);
   }
 
+  void autoGameProgressNamesTheTurnOnTheBoard() {
+    openWindow(*prompts);
+    game->random.seed(11);
+    QStringList seen;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [this, &seen] {
+      auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+      if (progress == nullptr || progress->labelText().isEmpty()) return;
+      int laid = 0;
+      while (laid < game->maxTurns && !window->turnList()->item(laid, 2)->text().isEmpty()) ++laid;
+      const QString entry = progress->labelText() + QStringLiteral(" | %1 gelegd").arg(laid);
+      if (seen.isEmpty() || seen.last() != entry) seen << entry;
+      if (laid >= 3) progress->cancel();
+    });
+    watcher.start(0);
+    QTest::mouseClick(window->button(kAutoButton), Qt::LeftButton);
+    const QRegularExpression form(QStringLiteral("^Beurt (\\d+) van 22 wordt gespeeld \\| (\\d+) gelegd$"));
+    QVERIFY(seen.size() >= 3);
+    for (const QString& entry : seen) {
+      const QRegularExpressionMatch match = form.match(entry);
+      QVERIFY2(match.hasMatch(), qPrintable(entry));
+      QCOMPARE(match.captured(1).toInt(), std::max(1, match.captured(2).toInt()));
+    }
+  }
+
  private:
   void openWindow(Prompts& windowPrompts) {
     window = std::make_unique<MainWindow>(*game, windowPrompts, folder->path());

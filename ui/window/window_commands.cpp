@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSessionManager>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "files/game_file.h"
 #include "files/save.h"
@@ -163,8 +164,13 @@ void MainWindow::autoGameCommand() {
 bool MainWindow::continueAutoGame(int turnIndex) {
   if (autoProgress_ == nullptr) return true;
   if (autoProgress_->wasCanceled()) return false;
-  autoProgress_->setLabelText(
-      QStringLiteral("Beurt %1 van %2 wordt gespeeld").arg(turnIndex + 1).arg(game_.maxTurns));
+  // The turn list catches up with the board, and the text names the turn both
+  // show: the one just laid (the first before any), not the one the search is
+  // about to try.
+  refreshGameView();
+  autoProgress_->setLabelText(QStringLiteral("Beurt %1 van %2 wordt gespeeld")
+                                  .arg(std::max(1, turnIndex))
+                                  .arg(game_.maxTurns));
   autoProgress_->setValue(turnIndex);
   QCoreApplication::processEvents();
   return !autoProgress_->wasCanceled();
