@@ -10,6 +10,7 @@ namespace kwarrel::ui {
 bool DialogPrompts::askYesNo(QWidget* parent, const QString& caption, const QString& question) {
   QMessageBox box(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No,
                   parent);
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
@@ -17,6 +18,7 @@ bool DialogPrompts::askYesNo(QWidget* parent, const QString& caption, const QStr
 void DialogPrompts::showMessage(QWidget* parent, const QString& caption, const QString& text,
                                 QMessageBox::Icon icon) {
   QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

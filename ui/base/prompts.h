@@ -15,6 +15,8 @@ namespace kwarrel::ui {
 class Prompts {
  public:
   virtual ~Prompts() = default;
+  // Questions and messages show their text as plain text: it may quote a file
+  // name, which is never read as markup.
   // A Yes/No question with the question icon; true only for Yes.
   virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& question) = 0;
   virtual void showMessage(QWidget* parent, const QString& caption, const QString& text,

@@ -1,18 +1,44 @@
 #include "ui/base/ui_fonts.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "ui/base/font_record.h"
 
 namespace kwarrel::ui {
 
+namespace {
+
+// A font taller or wider than this leaves no room for the board and the buttons.
+int largestFontPixels() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int screenHeight = screen != nullptr ? screen->geometry().height() : 768;
+  return std::max(1, screenHeight / kScreenHeightsPerFont);
+}
+
+QFont fittedOnScreen(QFont font, int largest) {
+  if (font.pixelSize() > largest) font.setPixelSize(largest);
+  const int width = QFontMetrics(font).averageCharWidth();
+  if (width > largest && font.stretch() > 0) {
+    font.setStretch(std::max(1, static_cast<int>(int64_t{font.stretch()} * largest / width)));
+  }
+  return font;
+}
+
+}  // namespace
+
 void UiFonts::rebuild(const FontSet& fonts) {
-  labels = fontFromDescription(fonts.coordFont);
-  letters = fontFromDescription(fonts.wordFont);
-  values = fontFromDescription(fonts.valueFont);
-  turnList = fontFromDescription(fonts.turnListFont);
-  remainingLetters = fontFromDescription(fonts.bagFont);
-  bottomLineHeight = bottomLineHeightFor(fonts.bagFont);
+  const int largest = largestFontPixels();
+  labels = fittedOnScreen(fontFromDescription(fonts.coordFont), largest);
+  letters = fittedOnScreen(fontFromDescription(fonts.wordFont), largest);
+  values = fittedOnScreen(fontFromDescription(fonts.valueFont), largest);
+  turnList = fittedOnScreen(fontFromDescription(fonts.turnListFont), largest);
+  remainingLetters = fittedOnScreen(fontFromDescription(fonts.bagFont), largest);
+  bottomLineHeight = std::min(bottomLineHeightFor(fonts.bagFont), largest * 3 / 2);
 }
 
 FontDescription& fontRecord(FontSet& fonts, FontRole role) {

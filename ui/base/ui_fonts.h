@@ -7,6 +7,9 @@
 
 namespace kwarrel::ui {
 
+// No font of the window is taller than the screen height divided by this.
+constexpr int kScreenHeightsPerFont = 10;
+
 enum class FontRole { Labels, Letters, Values, TurnList, RemainingLetters };
 
 struct UiFonts {
@@ -17,7 +20,9 @@ struct UiFonts {
   QFont remainingLetters;  // the line under the board
   int bottomLineHeight = 0;
 
-  // Makes every font from `fonts`, replacing the old ones.
+  // Makes every font from `fonts`, replacing the old ones. A record too large for
+  // the screen (a damaged or foreign configuration file) gives a font of a tenth
+  // of the screen height; the record itself stays as it is.
   void rebuild(const kwarrel::FontSet& fonts);
 };
 

@@ -9,6 +9,25 @@ namespace {
 
 int truncated(double value) { return static_cast<int>(std::trunc(value)); }
 
+// The weights' widths, each at most the list's width; columns that together are
+// wider than the list (widths from a damaged configuration file) are narrowed
+// in proportion so that all of them stay in view.
+std::array<int, 6> fittedColumnWidths(int width, int listWidth,
+                                      const std::array<int32_t, 6>& weights) {
+  const double fits = std::max(0, listWidth);
+  std::array<double, 6> wanted{};
+  double total = 0;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    const double weight = weights[i];
+    wanted[i] = std::min(std::trunc(weight > 0 ? 0.34 * width * weight / 107 : -weight), fits);
+    total += wanted[i];
+  }
+  const double scale = total > fits ? fits / total : 1.0;
+  std::array<int, 6> widths{};
+  for (size_t i = 0; i < widths.size(); ++i) widths[i] = truncated(wanted[i] * scale);
+  return widths;
+}
+
 }  // namespace
 
 int cellWidthFor(int width) { return truncated((0.66 * width - 1) * 0.0625); }
@@ -48,12 +67,9 @@ ControlLayout computeLayout(int width, int height, int bottomLineHeight, bool cl
   layout.scoreBox = QRect(boardWidth + 5 + truncated(1.01 * listWidth), y, W / 9, rh);
   layout.remainingLetters = QRect(0, y + rh + (4 * layout.gap) / 3, W, S);
 
-  for (size_t i = 0; i < weights.size(); ++i) {
-    const int32_t weight = weights[i];
-    layout.columnWidths[i] = weight > 0 ? truncated(0.34 * W * weight / 107) : -weight;
-  }
   layout.turnListX = boardWidth + 2;
   layout.turnListWidth = W - boardWidth - 2;
+  layout.columnWidths = fittedColumnWidths(W, layout.turnListWidth, weights);
   layout.turnListFallbackHeight = ((H - S - rh) * 13) / 16;
   return layout;
 }

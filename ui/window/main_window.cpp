@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -86,8 +87,7 @@ void MainWindow::createControls() {
   remaining_ = new QLabel(this);
   remaining_->setAlignment(Qt::AlignCenter);
 
-  candidates_ = new QComboBox(this);
-  candidates_->setMaxVisibleItems(10);
+  candidates_ = new CandidateList(this);
   connect(candidates_, &QComboBox::currentIndexChanged, this, [this] {
     if (!fillingCandidates_) showCandidate();
   });
@@ -98,6 +98,9 @@ void MainWindow::createControls() {
                                        new QTableWidgetItem(QString::fromLatin1(kColumnHeaders[column])));
   }
   turnList_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The layout's widths hold also under a large font: the header would otherwise
+  // widen every narrow column to fit its text.
+  turnList_->horizontalHeader()->setMinimumSectionSize(1);
   turnList_->verticalHeader()->setVisible(false);
   turnList_->setShowGrid(true);
   turnList_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -162,6 +165,20 @@ void MainWindow::applyFonts() {
   turnList_->verticalHeader()->setDefaultSectionSize(QFontMetrics(fonts_.turnList).height() + 4);
 }
 
+// Only the digits of the main keyboard are accelerators: a digit of the keypad is
+// claimed before the shortcuts see it, and goes to the control with the focus.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & Qt::KeypadModifier) != 0 && key->key() >= Qt::Key_0 &&
+        key->key() <= Qt::Key_9) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
 // --- Layout and painting ---------------------------------------------------
 
 void MainWindow::layoutControls() {
@@ -173,6 +190,7 @@ void MainWindow::layoutControls() {
   for (int id = 0; id < kButtonCount; ++id) buttons_[static_cast<size_t>(id)]->setGeometry(layout_.buttons[static_cast<size_t>(id)]);
   candidates_->setGeometry(layout_.candidateList.x(), layout_.candidateList.y(),
                            layout_.candidateList.width(), std::max(1, layout_.cellHeight));
+  candidates_->setPopupHeight(layout_.candidateList.height());
   scoreBox_->setGeometry(layout_.scoreBox);
   remaining_->setGeometry(layout_.remainingLetters);
   applyFonts();

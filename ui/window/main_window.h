@@ -16,10 +16,10 @@
 #include "ui/base/ui_fonts.h"
 #include "ui/base/window_hooks.h"
 #include "ui/window/board_painter.h"
+#include "ui/window/candidate_list.h"
 #include "ui/window/layout.h"
 #include "ui/window/signal_player.h"
 
-class QComboBox;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
@@ -71,7 +71,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
 
   // For tests and start-up.
   QPushButton* button(int id) const { return buttons_[static_cast<size_t>(id)]; }
-  QComboBox* candidateList() const { return candidates_; }
+  CandidateList* candidateList() const { return candidates_; }
   QTableWidget* turnList() const { return turnList_; }
   QLabel* scoreBox() const { return scoreBox_; }
   QLabel* remainingLetters() const { return remaining_; }
@@ -101,6 +101,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   bool continueAutoGame(int turnIndex) override;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -146,7 +147,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   std::array<QPushButton*, kButtonCount> buttons_{};
   QLabel* scoreBox_ = nullptr;
   QLabel* remaining_ = nullptr;
-  QComboBox* candidates_ = nullptr;
+  CandidateList* candidates_ = nullptr;
   QTableWidget* turnList_ = nullptr;
 
   QTimer layoutTimer_;

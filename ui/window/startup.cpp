@@ -14,6 +14,7 @@
 #include "files/config_file.h"
 #include "files/program_folder.h"
 #include "game/game_state.h"
+#include "ui/base/file_names.h"
 #include "ui/base/font_record.h"
 #include "ui/base/latin1.h"
 #include "ui/window/main_window.h"
@@ -84,7 +85,7 @@ int runKwarrel(int& argc, char** argv) {
   if (!loadSettings(*game)) game->settings.fonts = screenDefaultFonts();
 
   DialogPrompts prompts;
-  MainWindow window(*game, prompts, QString::fromStdString(programFolder()));
+  MainWindow window(*game, prompts, fromFileSystemPath(programFolder()));
   // Placed over the whole work area first: without a window manager nothing
   // else would make the window large.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

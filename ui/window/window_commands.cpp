@@ -13,6 +13,7 @@
 #include <QSessionManager>
 #include <QShortcutEvent>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "files/game_file.h"
 #include "files/save.h"
@@ -21,6 +22,7 @@
 #include "game/turn_table.h"
 #include "search/candidates.h"
 #include "search/square_moves.h"
+#include "ui/base/file_names.h"
 #include "ui/base/latin1.h"
 #include "ui/dialogs/check_word_dialog.h"
 #include "ui/dialogs/help_window.h"
@@ -59,7 +61,7 @@ void MainWindow::saveGameCommand() {
   const QString path = prompts_.saveFileName(this, lastPath_, saveFilter(), QStringLiteral("txt"));
   if (path.isEmpty()) return;
   rememberPath(path);
-  const bool saved = saveGame(game_, toLatin1(lastPath_));
+  const bool saved = saveGame(game_, toFileSystemPath(lastPath_));
   fillCandidateList();
   refreshGameView();
   if (!saved) {
@@ -78,7 +80,7 @@ void MainWindow::loadGameCommand() {
 
 bool MainWindow::loadGame(const QString& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(game_, toLatin1(path), &turnsLeftOver) != 0) {
+  if (loadGameFile(game_, toFileSystemPath(path), &turnsLeftOver) != 0) {
     prompts_.showMessage(this, kCaption, QStringLiteral("Kan bestand %1 niet lezen").arg(path),
                          QMessageBox::Warning);
     return false;
@@ -163,8 +165,13 @@ void MainWindow::autoGameCommand() {
 bool MainWindow::continueAutoGame(int turnIndex) {
   if (autoProgress_ == nullptr) return true;
   if (autoProgress_->wasCanceled()) return false;
-  autoProgress_->setLabelText(
-      QStringLiteral("Beurt %1 van %2 wordt gespeeld").arg(turnIndex + 1).arg(game_.maxTurns));
+  // The turn list catches up with the board, and the text names the turn both
+  // show: the one just laid (the first before any), not the one the search is
+  // about to try.
+  refreshGameView();
+  autoProgress_->setLabelText(QStringLiteral("Beurt %1 van %2 wordt gespeeld")
+                                  .arg(std::max(1, turnIndex))
+                                  .arg(game_.maxTurns));
   autoProgress_->setValue(turnIndex);
   QCoreApplication::processEvents();
   return !autoProgress_->wasCanceled();
