@@ -99,8 +99,8 @@ std::string boardPageText(const GameState& state) {
   return out;
 }
 
-bool writeBoardPage(const GameState& state, const std::string& path) {
-  return writeFileAtomically(path, boardPageText(state));
+bool writeBoardPage(const GameState& state, const std::string& path, FileWriter& files) {
+  return writeFileAtomically(path, boardPageText(state), files);
 }
 
 }  // namespace kwarrel

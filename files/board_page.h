@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -13,6 +14,7 @@ std::string boardPageText(const GameState& state);
 
 // Replaces `path` with the page; false (previous file untouched) when it cannot
 // be written.
-bool writeBoardPage(const GameState& state, const std::string& path);
+bool writeBoardPage(const GameState& state, const std::string& path,
+                    FileWriter& files = realFileWriter());
 
 }  // namespace kwarrel
