@@ -86,8 +86,9 @@ int runEnter(int argc, char** argv) {
     return kExitRejected;
   }
   recomputeAfresh(state);
-  if (!saveGame(state, outPath)) {
-    reportUnwritable(outPath);
+  std::string failedPath;
+  if (!saveGame(state, outPath, failedPath)) {
+    reportUnwritable(failedPath);
     return kExitRejected;
   }
   return kExitDone;

@@ -20,8 +20,9 @@ int runSave(int argc, char** argv) {
   auto state = std::make_unique<GameState>(builtInWordGraph());
   prepareGame(*state, *arguments);
   if (!loadGame(*state, gamePath)) return kExitRejected;
-  if (!saveGame(*state, outPath)) {
-    reportUnwritable(outPath);
+  std::string failedPath;
+  if (!saveGame(*state, outPath, failedPath)) {
+    reportUnwritable(failedPath);
     return kExitRejected;
   }
   return kExitDone;

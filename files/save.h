@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -17,5 +18,10 @@ SaveForm saveFormFor(const std::string& path);
 // Writes the game to `path` in that form; the game is recomputed afterwards where
 // writing changed it. Returns whether everything was written.
 bool saveGame(GameState& state, const std::string& path);
+
+// The same through `files`; on failure `failedPath` names the file that could not
+// be written: `path` itself, or for the page-per-turn report the page that failed.
+bool saveGame(GameState& state, const std::string& path, std::string& failedPath,
+              FileWriter& files = realFileWriter());
 
 }  // namespace kwarrel

@@ -50,12 +50,16 @@ void appendHead(std::string& out, int pageNumber) {
 }
 
 // The stem goes into an unquoted attribute: characters that would end it or
-// change the meaning of the link are written as %XX.
+// change the meaning of the link are written as %XX, and so is every byte beyond
+// ASCII, so the browser looks for the file under the very bytes of its name. A
+// name with a colon could be read as a scheme ("javascript:"); "./" keeps it a
+// file beside the page.
 void appendLinkTarget(std::string& out, const std::string& stem, int pageNumber) {
-  static constexpr std::string_view kUnsafe = "\"'<>=`#?%&";
+  static constexpr std::string_view kUnsafe = "\"'<>=`#?%&\\";
+  if (stem.find(':') != std::string::npos) out += "./";
   for (const char c : stem) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte <= ' ' || byte == 0x7F || kUnsafe.find(c) != std::string_view::npos) {
+    if (byte <= ' ' || byte >= 0x7F || kUnsafe.find(c) != std::string_view::npos) {
       appendFormat(out, "%%%02X", byte);
     } else {
       out += c;
@@ -222,8 +226,13 @@ std::string pagePath(const TurnPagesWriter& writer, const std::string& stem, int
 }  // namespace
 
 bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
-                    const std::string& stem, const std::string& path, bool withMax) {
-  if (pageNumber < 0) return false;
+                    const std::string& stem, const std::string& path, bool withMax,
+                    FileWriter& files) {
+  writer.failedPath.clear();
+  if (pageNumber < 0) {
+    writer.failedPath = path;
+    return false;
+  }
   if (pageNumber == 0) {
     writer.missList.clear();
     writer.lastPageNumber = 0;
@@ -244,20 +253,19 @@ bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
   for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
     finishPage(*page, state, writer, withMax);
   }
-  std::string closing;
-  if (pageNumber == 0) {
-    closing = closingPart(writer);
-    const int last = writer.lastPageNumber;
-    if (last >= 1 && last < static_cast<int>(pages.size())) {
-      pages[static_cast<size_t>(last)].text += closing;
-      closing.clear();
-    }
+  // The closing part ends the last page, also when that is page 0 itself.
+  const int last = writer.lastPageNumber - pageNumber;
+  if (pageNumber == 0 && last >= 0 && last < static_cast<int>(pages.size())) {
+    pages[static_cast<size_t>(last)].text += closingPart(writer);
   }
-  for (const PageDraft& page : pages) {
-    if (!writeFileAtomically(page.path, page.text)) return false;
-  }
-  if (closing.empty()) return true;
-  return appendToFile(pagePath(writer, stem, writer.lastPageNumber), closing);
+  // The old chain stays whole until every page of the new one is written.
+  std::vector<FileContents> contents;
+  contents.reserve(pages.size());
+  for (const PageDraft& page : pages) contents.push_back({page.path, page.text});
+  const size_t failed = replaceFiles(contents, files);
+  if (failed == contents.size()) return true;
+  writer.failedPath = contents[failed].path;
+  return false;
 }
 
 bool writeTurnPages(GameState& state, int pageNumber, const std::string& stem,
