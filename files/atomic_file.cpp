@@ -126,7 +126,7 @@ bool prepare(const FileContents& file, FileWriter& writer, Pending& pending) {
     // The new file is the old one to everybody who may read it: same owner where
     // the system lets us give it, same mode.
     [[maybe_unused]] const int owned = ::fchown(descriptor, info.st_uid, info.st_gid);
-    [[maybe_unused]] const int moded = ::fchmod(descriptor, info.st_mode & 07777);
+    [[maybe_unused]] const int moded = ::fchmod(descriptor, info.st_mode & 0777);
   }
   // On disk before it replaces the old file, so a power cut leaves one of the two.
   bool written = writeAll(writer, descriptor, file.bytes) && writer.sync(descriptor) == 0;

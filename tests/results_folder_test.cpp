@@ -48,12 +48,17 @@ class ResultsFolderTest : public ::testing::Test {
   fs::path folder;
 };
 
-TEST_F(ResultsFolderTest, RecordsLogLineAndNumberedBoardPages) {
-  fs::create_directory("resultaten");
-  GameState state(builtInWordGraph());
+// HUIS laid, then a draw of vowels only.
+void stuckAtTurnTwo(GameState& state) {
   state.turns[0] = Turn{"HUISKAT", "HUIS", 8, 8, -1, 1};
   state.turns[1].rack = "AEIOUUU";
   recomputeGame(state);
+}
+
+TEST_F(ResultsFolderTest, RecordsLogLineAndNumberedBoardPages) {
+  fs::create_directory("resultaten");
+  GameState state(builtInWordGraph());
+  stuckAtTurnTwo(state);
 
   recordStuckGame(state, 17, "AEIOUUU");
   EXPECT_EQ(state.stuckGameCounter, 1);
@@ -115,9 +120,7 @@ class FileSizeLimit {
 TEST_F(ResultsFolderTest, LogLineIsWrittenWholeOrNotAtAll) {
   fs::create_directory("resultaten");
   GameState state(builtInWordGraph());
-  state.turns[0] = Turn{"HUISKAT", "HUIS", 8, 8, -1, 1};
-  state.turns[1].rack = "AEIOUUU";
-  recomputeGame(state);
+  stuckAtTurnTwo(state);
   recordStuckGame(state, 17, "AEIOUUU");
   const std::string log = "17\tAEIOUUU\n";
   ASSERT_EQ(readFile("resultaten/0trekkingen.txt"), log);
