@@ -9,14 +9,14 @@
 //   byte 0: bits 0-1 tile set (Oud, Middel, Nieuw, Nieuw without one letter),
 //           bit 2 blank character '+' instead of '*', bit 3 "1e blanco vervangen" off,
 //           bits 4-5 the played turns kept (1..4), bit 6 also the drawn turn after
-//           them (searched by every recompute);
+//           them (searched by every recompute), bit 7 see byte 2;
 //   byte 1: bits 0-2 the form: listing (0, 1), board page (2, 3), page chain
 //           without maxima (4, 5), with maxima (6), listing with maxima (7), each
 //           maximum a search; bits 3-7 the letter the tile set without one lacks;
 //   byte 2: with bit 7 clear, the writes and flushes that fit on the disk (bits
-//           0-4: 0..31); bits 5-6 both set: the full word list instead of a
-//           few hundred words (the searches find what they find either way, the
-//           full list only takes longer).
+//           0-4: 0..31); bits 5-6 both set and bit 7 of byte 0 too: the full word
+//           list instead of some sixty words (the saving is the same either way,
+//           the full list only makes each search take longer).
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -234,7 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static GameState loaded(smallWordGraph());
   const std::string& folder = scratchFolder();
   if (size < 3) return 0;
-  GameState& game = (data[2] & 0x60) == 0x60 ? fullGame : smallGame;
+  GameState& game = (data[2] & 0x60) == 0x60 && (data[0] & 0x80) != 0 ? fullGame : smallGame;
 
   chooseCircumstances(game, data[0], static_cast<uint8_t>(data[1] >> 3));
   const Form& form = kForms[data[1] & 7];
