@@ -63,8 +63,9 @@ int runAuto(int argc, char** argv) {
     if (!loadGame(state, *gamePath)) return kExitRejected;
   }
   autoGameCommand(state);
-  if (!saveGame(state, outPath)) {
-    reportUnwritable(outPath);
+  std::string failedPath;
+  if (!saveGame(state, outPath, failedPath)) {
+    reportUnwritable(failedPath);
     return kExitRejected;
   }
   return kExitDone;

@@ -76,8 +76,9 @@ int runEnter(int argc, char** argv) {
     return kExitRejected;
   }
   recomputeAfresh(state);
-  if (!saveGameWithPlayers(state, players, outPath)) {
-    reportUnwritable(outPath);
+  std::string failedPath;
+  if (!saveGameWithPlayers(state, players, outPath, failedPath)) {
+    reportUnwritable(failedPath);
     return kExitRejected;
   }
   return kExitDone;

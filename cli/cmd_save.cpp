@@ -23,8 +23,9 @@ int runSave(int argc, char** argv) {
   prepareGame(*state, *arguments);
   PlayersRecord players;
   if (!loadGameAndPlayers(*state, players, gamePath)) return kExitRejected;
-  if (!saveGameWithPlayers(*state, players, outPath)) {
-    reportUnwritable(outPath);
+  std::string failedPath;
+  if (!saveGameWithPlayers(*state, players, outPath, failedPath)) {
+    reportUnwritable(failedPath);
     return kExitRejected;
   }
   return kExitDone;

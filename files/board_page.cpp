@@ -100,9 +100,9 @@ std::string boardPageText(const GameState& state, std::string_view standingsLink
   return out;
 }
 
-bool writeBoardPage(const GameState& state, const std::string& path,
+bool writeBoardPage(const GameState& state, const std::string& path, FileWriter& files,
                     std::string_view standingsLink) {
-  return writeFileAtomically(path, boardPageText(state, standingsLink));
+  return writeFileAtomically(path, boardPageText(state, standingsLink), files);
 }
 
 }  // namespace kwarrel

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -17,6 +18,6 @@ std::string boardPageText(const GameState& state, std::string_view standingsLink
 // Replaces `path` with the page; false (previous file untouched) when it cannot
 // be written.
 bool writeBoardPage(const GameState& state, const std::string& path,
-                    std::string_view standingsLink = {});
+                    FileWriter& files = realFileWriter(), std::string_view standingsLink = {});
 
 }  // namespace kwarrel

@@ -53,4 +53,17 @@ void appendFormat(std::string& out, const char* format, ...) {
   va_end(again);
 }
 
+void appendLinkTarget(std::string& out, std::string_view name) {
+  static constexpr std::string_view kUnsafe = "\"'<>=`#?%&\\";
+  if (name.find(':') != std::string_view::npos) out += "./";
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= ' ' || byte >= 0x7F || kUnsafe.find(c) != std::string_view::npos) {
+      appendFormat(out, "%%%02X", byte);
+    } else {
+      out += c;
+    }
+  }
+}
+
 }  // namespace kwarrel

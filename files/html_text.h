@@ -16,6 +16,13 @@ void appendHtmlEscaped(std::string& out, std::string_view text);
 // a horizontal word, column letter and row for a vertical one.
 void appendTurnSquare(std::string& out, const Turn& turn);
 
+// Appends a link to the file `name` beside the page, fit for an attribute with or
+// without quotes: characters that would end the attribute or change the meaning
+// of the link are written as %XX, and so is every byte beyond ASCII, so the
+// browser looks for the file under the very bytes of its name. A name with a
+// colon could be read as a scheme ("javascript:"); "./" keeps it a file.
+void appendLinkTarget(std::string& out, std::string_view name);
+
 // Appends the printf-style formatted text.
 void appendFormat(std::string& out, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

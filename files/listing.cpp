@@ -70,8 +70,8 @@ std::string gameListingText(GameState& state, bool withMax) {
   return out;
 }
 
-bool writeGameListing(GameState& state, const std::string& path, bool withMax) {
-  return writeFileAtomically(path, gameListingText(state, withMax));
+bool writeGameListing(GameState& state, const std::string& path, bool withMax, FileWriter& files) {
+  return writeFileAtomically(path, gameListingText(state, withMax), files);
 }
 
 }  // namespace kwarrel

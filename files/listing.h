@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -14,6 +15,7 @@ std::string gameListingText(GameState& state, bool withMax);
 
 // Replaces `path` with the listing; false (previous file untouched) when it cannot
 // be written.
-bool writeGameListing(GameState& state, const std::string& path, bool withMax);
+bool writeGameListing(GameState& state, const std::string& path, bool withMax,
+                      FileWriter& files = realFileWriter());
 
 }  // namespace kwarrel

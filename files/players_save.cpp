@@ -15,20 +15,9 @@ namespace kwarrel {
 
 namespace {
 
-// The file name goes into a quoted attribute: characters that would change the
-// link's meaning are written as %XX, the rest escaped as text.
 std::string standingsLinkHtml(const std::string& fileName) {
-  std::string target;
-  for (const char c : fileName) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= ' ' || byte == 0x7F || c == '%' || c == '#' || c == '?') {
-      appendFormat(target, "%%%02X", byte);
-    } else {
-      target += c;
-    }
-  }
   std::string out = "<p><a href=\"";
-  appendHtmlEscaped(out, target);
+  appendLinkTarget(out, fileName);
   out += "\">Uitslag</a></p>\n";
   return out;
 }
@@ -39,8 +28,9 @@ std::string standingsPagePath(const std::string& savedPath) {
   return folderOf(savedPath) + fileStem(savedPath) + ".uitslag.html";
 }
 
-bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const std::string& path) {
-  if (record.empty()) return saveGame(state, path);
+bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const std::string& path,
+                         std::string& failedPath) {
+  if (record.empty()) return saveGame(state, path, failedPath);
   const SaveForm form = saveFormFor(path);
   std::string link;
   bool written = true;
@@ -48,10 +38,25 @@ bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const st
     const std::string standingsPath = standingsPagePath(path);
     const Klassement standings = klassement(record, judgeGame(state, record));
     written = writeStandings(standingsPath, standings, bareName(path));
+    if (!written) failedPath = standingsPath;
     link = standingsLinkHtml(bareName(standingsPath));
   }
-  written = saveGame(state, path, link) && written;
-  return writePlayersFile(playersFilePath(path), record) && written;
+  std::string gameFailed;
+  if (!saveGame(state, path, gameFailed, realFileWriter(), link)) {
+    written = false;
+    failedPath = gameFailed;
+  }
+  const std::string playersPath = playersFilePath(path);
+  if (!writePlayersFile(playersPath, record)) {
+    if (written) failedPath = playersPath;
+    written = false;
+  }
+  return written;
+}
+
+bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const std::string& path) {
+  std::string failedPath;
+  return saveGameWithPlayers(state, record, path, failedPath);
 }
 
 int loadGameWithPlayers(GameState& state, PlayersRecord& record, const std::string& path,

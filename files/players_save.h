@@ -16,7 +16,10 @@ std::string standingsPagePath(const std::string& savedPath);
 
 // Saves the game in the form the ending of `path` selects; with players also the
 // players file beside it, and for the HTML forms the standings page they link to.
-// Returns whether everything was written.
+// Returns whether everything was written; when not, `failedPath` names a file
+// that could not be written (the game's own first).
+bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const std::string& path,
+                         std::string& failedPath);
 bool saveGameWithPlayers(GameState& state, const PlayersRecord& record, const std::string& path);
 
 // Loads the game file (as loadGameFile; its result) and, when one lies beside it,

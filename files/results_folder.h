@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -15,9 +16,10 @@ inline constexpr const char* kResultsFolder = "resultaten";
 // Records that turn `turnIndex` found no move for `draw` (drawn order): appends
 // "%d\t%s\n" to the log "0trekkingen.txt" in `folder`, raises the stuck-game
 // counter and writes the board page "NOBESTE_<counter>.html". Files that cannot be
-// written are skipped silently; an empty `folder` writes nothing.
+// written are skipped silently (a log line is written whole or not at all); an
+// empty `folder` writes nothing.
 void recordStuckGame(GameState& state, int turnIndex, const std::string& draw,
-                     const std::string& folder);
+                     const std::string& folder, FileWriter& files = realFileWriter());
 
 // The same with the results folder of the current directory.
 void recordStuckGame(GameState& state, int turnIndex, const std::string& draw);

@@ -31,23 +31,38 @@ SaveForm saveFormFor(const std::string& path) {
   return SaveForm::Listing;
 }
 
-bool saveGame(GameState& state, const std::string& path, const std::string& standingsLink) {
+bool saveGame(GameState& state, const std::string& path) {
+  std::string failedPath;
+  return saveGame(state, path, failedPath);
+}
+
+bool saveGame(GameState& state, const std::string& path, std::string& failedPath,
+              FileWriter& files, const std::string& standingsLink) {
+  failedPath.clear();
+  bool written = false;
   switch (saveFormFor(path)) {
     case SaveForm::BoardPage:
-      return writeBoardPage(state, path, standingsLink);
+      written = writeBoardPage(state, path, files, standingsLink);
+      break;
     case SaveForm::TurnPages: {
       const std::string name = bareName(path);
-      const std::string stem = name.substr(0, name.size() - 4);
-      const bool written = writeTurnPages(state, 0, stem, path, true, standingsLink);
+      TurnPagesWriter writer;
+      writer.folder = folderOf(path);
+      writer.standingsLink = standingsLink;
+      written = writeTurnPages(state, writer, 0, name.substr(0, name.size() - 4), path, true, files);
       recomputeAfresh(state);
+      if (!written) failedPath = writer.failedPath;
       return written;
     }
     case SaveForm::MaxListing:
-      return writeGameListing(state, path, true);
+      written = writeGameListing(state, path, true, files);
+      break;
     case SaveForm::Listing:
+      written = writeGameListing(state, path, false, files);
       break;
   }
-  return writeGameListing(state, path, false);
+  if (!written) failedPath = path;
+  return written;
 }
 
 }  // namespace kwarrel

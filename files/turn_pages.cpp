@@ -49,21 +49,6 @@ void appendHead(std::string& out, int pageNumber) {
       "<colgroup><col align=right><col><col><col><col align=right><col align=right></colgroup>\n";
 }
 
-// The stem goes into an unquoted attribute: characters that would end it or
-// change the meaning of the link are written as %XX.
-void appendLinkTarget(std::string& out, const std::string& stem, int pageNumber) {
-  static constexpr std::string_view kUnsafe = "\"'<>=`#?%&";
-  for (const char c : stem) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= ' ' || byte == 0x7F || kUnsafe.find(c) != std::string_view::npos) {
-      appendFormat(out, "%%%02X", byte);
-    } else {
-      out += c;
-    }
-  }
-  appendFormat(out, "%d.htm", pageNumber);
-}
-
 // Turn rows of page n: the solved turns, then the rack of turn n + 1 with the link
 // to the next page. Returns whether that link was written. A page without the link
 // is the last one and receives the closing part, also when its last rack is drawn
@@ -95,7 +80,7 @@ bool appendTurnRows(std::string& out, const GameState& state, TurnPagesWriter& w
       continue;
     }
     out += "<TD><A HREF=";
-    appendLinkTarget(out, stem, n + 1);
+    appendLinkTarget(out, stem + std::to_string(n + 1) + ".htm");
     if (i < state.maxTurns - 1 && !state.turns[i + 1].rack.empty()) {
       appendFormat(out, ">Beurt %d</A>", n + 2);
     } else {
@@ -223,8 +208,13 @@ std::string pagePath(const TurnPagesWriter& writer, const std::string& stem, int
 }  // namespace
 
 bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
-                    const std::string& stem, const std::string& path, bool withMax) {
-  if (pageNumber < 0) return false;
+                    const std::string& stem, const std::string& path, bool withMax,
+                    FileWriter& files) {
+  writer.failedPath.clear();
+  if (pageNumber < 0) {
+    writer.failedPath = path;
+    return false;
+  }
   if (pageNumber == 0) {
     writer.missList.clear();
     writer.lastPageNumber = 0;
@@ -245,20 +235,19 @@ bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
   for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
     finishPage(*page, state, writer, withMax);
   }
-  std::string closing;
-  if (pageNumber == 0) {
-    closing = closingPart(writer);
-    const int last = writer.lastPageNumber;
-    if (last >= 1 && last < static_cast<int>(pages.size())) {
-      pages[static_cast<size_t>(last)].text += closing;
-      closing.clear();
-    }
+  // The closing part ends the last page, also when that is page 0 itself.
+  const int last = writer.lastPageNumber - pageNumber;
+  if (pageNumber == 0 && last >= 0 && last < static_cast<int>(pages.size())) {
+    pages[static_cast<size_t>(last)].text += closingPart(writer);
   }
-  for (const PageDraft& page : pages) {
-    if (!writeFileAtomically(page.path, page.text)) return false;
-  }
-  if (closing.empty()) return true;
-  return appendToFile(pagePath(writer, stem, writer.lastPageNumber), closing);
+  // The old chain stays whole until every page of the new one is written.
+  std::vector<FileContents> contents;
+  contents.reserve(pages.size());
+  for (const PageDraft& page : pages) contents.push_back({page.path, page.text});
+  const size_t failed = replaceFiles(contents, files);
+  if (failed == contents.size()) return true;
+  writer.failedPath = contents[failed].path;
+  return false;
 }
 
 bool writeTurnPages(GameState& state, int pageNumber, const std::string& stem,

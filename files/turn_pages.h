@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_writer.h"
 #include "game/game_state.h"
 
 namespace kwarrel {
@@ -17,16 +18,19 @@ struct TurnPagesWriter {
   int lastPageNumber = 0;              // page that receives the closing part
   std::string standingsLink;           // HTML closing the last page, "" for none: a game
                                        // with players links to its standings page
+  std::string failedPath;              // after a failed run: the page that could not be written
 };
 
 // Writes page `pageNumber` to `path` and every later page to folder + stem + n + ".htm";
-// page 0 also appends the closing part (misses or praise) to the last page.
+// page 0 also writes the closing part (misses or praise) at the end of the last page.
 // With `withMax` each page after page 0 shows the maximum of its turn, which
 // recomputes the game with later turns taken out; the turn table is put back,
-// but the caller must recompute the game afterwards. Returns false when a page
-// could not be written; pages before it are complete, later ones are skipped.
+// but the caller must recompute the game afterwards. The pages replace the old
+// ones together: when one cannot be written, none is, and `writer.failedPath`
+// names it. Returns whether the chain was written.
 bool writeTurnPages(GameState& state, TurnPagesWriter& writer, int pageNumber,
-                    const std::string& stem, const std::string& path, bool withMax);
+                    const std::string& stem, const std::string& path, bool withMax,
+                    FileWriter& files = realFileWriter());
 
 // The same with later pages beside `path`.
 bool writeTurnPages(GameState& state, int pageNumber, const std::string& stem,

@@ -110,6 +110,22 @@ TEST_F(CliSave, FailuresAreReportedInDutch) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Kan bestand " + file("geen/uit.txt") + " niet schrijven\n");
 
+  // A page of the chain that cannot be written is the one named; no page is written.
+  std::filesystem::create_directory(file("r2.htm"));
+  run = save(quoted("spel.txt") + " " + quoted("r.htm"));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan bestand " + file("r2.htm") + " niet schrijven\n");
+  EXPECT_FALSE(exists("r.htm"));
+  EXPECT_FALSE(exists("r1.htm"));
+
+  // A file without write permission stays as it is.
+  write("klaar.txt", "oud\n");
+  std::filesystem::permissions(file("klaar.txt"), std::filesystem::perms::owner_read);
+  run = save(quoted("spel.txt") + " " + quoted("klaar.txt"));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Kan bestand " + file("klaar.txt") + " niet schrijven\n");
+  EXPECT_EQ(read("klaar.txt"), "oud\n");
+
   run = save(quoted("spel.txt"));
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.output.find("Gebruik: kwarrel-cli save SPEL UIT"), std::string::npos);

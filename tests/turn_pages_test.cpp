@@ -2,7 +2,14 @@
 // the board, the maximum line, and the closing list of misses.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "files/save.h"
 #include "files/turn_pages.h"
+#include "full_disk_writer.h"
 #include "report_games.h"
 
 namespace kwarrel {
@@ -61,7 +68,7 @@ const std::string kEmptyRow4 =
     "<td>\xA0<td>\xA0<td class=L2>\xA0<td>\xA0<td>\xA0<td>\xA0<td class=W2>\xA0<td>\xA0<td>\xA0"
     "<td class=L2>\xA0</tr>\n";
 
-TEST(TurnPages, EmptyGameWritesPageZeroAndPraiseBesideIt) {
+TEST(TurnPages, EmptyGameWritesPageZeroWithThePraise) {
   auto state = newGame();
   ScratchFolder folder("pages-empty");
   ASSERT_TRUE(writeTurnPages(*state, 0, "x", folder.file("x.htm"), true));
@@ -74,10 +81,29 @@ TEST(TurnPages, EmptyGameWritesPageZeroAndPraiseBesideIt) {
   EXPECT_EQ(countOf(page, "<tr align=center><td class=rand>"), 15u);
   EXPECT_EQ(countOf(page, "class=W2>"), 17u);
   EXPECT_EQ(countOf(page, "class=grijs"), 0u);
-  EXPECT_TRUE(endsWith(page, "<td class=W3>\xA0</tr>\n</table>\n<br><br>\n"));
-  // No turn reached the last page: the closing part goes to a page 0 of its own.
-  EXPECT_EQ(readFile(folder.file("x0.htm")), kPraise + "</BODY></HTML>\n");
+  // Page 0 is the last page and takes the closing part itself.
+  EXPECT_TRUE(endsWith(page, "<td class=W3>\xA0</tr>\n</table>\n<br><br>\n" + kPraise +
+                                 "</BODY></HTML>\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("x0.htm")));
   EXPECT_FALSE(std::filesystem::exists(folder.file("x1.htm")));
+}
+
+TEST(TurnPages, OnlyTurnOneDrawnClosesTheFirstPage) {
+  auto state = newGame();
+  state->turns[0].rack = "IDNXAET";
+  recompute(*state);
+  ScratchFolder folder("pages-drawn");
+  for (int save = 0; save < 2; ++save) {
+    ASSERT_TRUE(writeTurnPages(*state, 0, "x", folder.file("x.htm"), true));
+    const std::string page = readFile(folder.file("x.htm"));
+    EXPECT_NE(page.find("<tr><td>1.<td>IDNXAET" + kBlankRow), std::string::npos);
+    EXPECT_TRUE(endsWith(page, "</table>\n<br><br>\n" + kPraise + "</BODY></HTML>\n"));
+    EXPECT_EQ(countOf(page, "</BODY>"), 1u);
+    // Saving again writes the same page, and no page beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+  }
 }
 
 TEST(TurnPages, ThreeTurnGameMakesAChainOfFourPages) {
@@ -252,18 +278,96 @@ TEST(TurnPages, FullGameClosesEveryPageButTheLast) {
   EXPECT_FALSE(std::filesystem::exists(folder.file("f12.htm")));
 }
 
-TEST(TurnPages, UnwritablePageIsReportedAndEndsTheChain) {
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> filesIn(const ScratchFolder& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+    files[entry.path().string()] = entry.is_regular_file() ? readFile(entry.path().string()) : "";
+  }
+  return files;
+}
+
+TEST(TurnPages, FailedPageLeavesTheOldChainAndIsNamed) {
   auto state = newGame();
   report_games::playThreeTurns(*state);
   ScratchFolder folder("pages-fail");
-  EXPECT_FALSE(writeTurnPages(*state, 0, "x", folder.file("geen/x.htm"), true));
+  TurnPagesWriter writer;
+  EXPECT_FALSE(writeTurnPages(*state, writer, 0, "x", folder.file("geen/x.htm"), true));
+  EXPECT_EQ(writer.failedPath, folder.file("geen/x.htm"));
 
-  std::filesystem::create_directory(folder.file("x2.htm"));
-  std::filesystem::create_directory(folder.file("x2.htm/bezet"));
-  EXPECT_FALSE(writeTurnPages(*state, 0, "x", folder.file("x.htm"), true));
-  EXPECT_TRUE(std::filesystem::exists(folder.file("x.htm")));
-  EXPECT_TRUE(std::filesystem::exists(folder.file("x1.htm")));
-  EXPECT_FALSE(std::filesystem::exists(folder.file("x3.htm")));
+  // The old chain: turns 1 and 2 solved.
+  writer.folder = folder.path().string() + "/";
+  state->turns[2].word.clear();
+  recompute(*state);
+  ASSERT_TRUE(writeTurnPages(*state, writer, 0, "x", folder.file("x.htm"), true));
+  const auto oldChain = filesIn(folder);
+  ASSERT_EQ(oldChain.size(), 3u);
+  report_games::playThreeTurns(*state);
+
+  // A page that cannot be made, after two that could.
+  std::filesystem::create_directory(folder.file("x3.htm"));
+  std::filesystem::create_directory(folder.file("x3.htm/bezet"));
+  auto expected = oldChain;
+  expected[folder.file("x3.htm")] = "";
+  expected[folder.file("x3.htm/bezet")] = "";
+  EXPECT_FALSE(writeTurnPages(*state, writer, 0, "x", folder.file("x.htm"), true));
+  EXPECT_EQ(writer.failedPath, folder.file("x3.htm"));
+  EXPECT_EQ(filesIn(folder), expected);
+  std::filesystem::remove_all(folder.file("x3.htm"));
+
+  // The disk fills up at any write or flush of the new chain.
+  for (int room = 0;; ++room) {
+    FullDiskWriter disk(room);
+    if (writeTurnPages(*state, writer, 0, "x", folder.file("x.htm"), true, disk)) {
+      EXPECT_EQ(room, 8);  // a write and a flush for each of the four pages
+      break;
+    }
+    EXPECT_EQ(writer.failedPath, folder.file(room < 2 ? "x.htm" : "x" + std::to_string(room / 2) + ".htm"));
+    ASSERT_EQ(filesIn(folder), oldChain) << room;
+  }
+  EXPECT_EQ(filesIn(folder).size(), 4u);
+  EXPECT_EQ(countOf(readFile(folder.file("x.htm")), "<tr><td>1.<td>IDNXAET"), 1u);
+}
+
+TEST(TurnPages, FailedPageIsTheOneTheSaveNames) {
+  auto state = newGame();
+  report_games::playThreeTurns(*state);
+  ScratchFolder folder("pages-save-fail");
+  std::filesystem::create_directory(folder.file("ronde2.htm"));
+  std::string failedPath;
+  EXPECT_FALSE(saveGame(*state, folder.file("ronde.htm"), failedPath));
+  EXPECT_EQ(failedPath, folder.file("ronde2.htm"));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("ronde.htm")));
+  EXPECT_EQ(state->totalScore, 239);  // the game is recomputed as before
+
+  EXPECT_FALSE(saveGame(*state, folder.file("geen/x.txt"), failedPath));
+  EXPECT_EQ(failedPath, folder.file("geen/x.txt"));
+  EXPECT_TRUE(saveGame(*state, folder.file("ronde.txt"), failedPath));
+  EXPECT_EQ(failedPath, "");
+}
+
+TEST(TurnPages, LinkTargetsAreTheNamesOwnBytesAndNeverAScheme) {
+  auto state = newGame();
+  report_games::playThreeTurns(*state);
+  ScratchFolder folder("pages-links");
+  struct Case {
+    std::string stem;
+    std::string link;
+  };
+  const Case cases[] = {
+      {"spel12:30", "./spel12:301.htm"},
+      {"javascript:alert(1);x", "./javascript:alert(1);x1.htm"},
+      {"ronde \xC3\xA9\xC3\xA9n", "ronde%20%C3%A9%C3%A9n1.htm"},  // as the file system spells it
+      {"caf\xE9\\bar", "caf%E9%5Cbar1.htm"},
+      {"gewoon-spel_2.b", "gewoon-spel_2.b1.htm"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(writeTurnPages(*state, 0, c.stem, folder.file(c.stem + ".htm"), false)) << c.stem;
+    EXPECT_NE(readFile(folder.file(c.stem + ".htm")).find("<A HREF=" + c.link + ">Beurt 2</A>"),
+              std::string::npos)
+        << c.stem;
+    EXPECT_TRUE(std::filesystem::exists(folder.file(c.stem + "3.htm"))) << c.stem;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -417,6 +418,16 @@ class MainWindowTest : public QObject {
     window->runCommand(kCmdSave, false);
     QCOMPARE(prompts->messages.size(), 1);
     QVERIFY(prompts->messages[0].startsWith("Kwarrel|Kan bestand"));
+    QVERIFY(game->turns[1].hasValidWord());
+
+    // A page of the chain that cannot be written is the one the message names.
+    QVERIFY(QDir(folder->path()).mkdir("ronde2.htm"));
+    prompts->fileName = folder->filePath("ronde.htm");
+    window->runCommand(kCmdSave, false);
+    QCOMPARE(prompts->messages.size(), 2);
+    QCOMPARE(prompts->messages[1],
+             "Kwarrel|Kan bestand " + folder->filePath("ronde2.htm") + " niet schrijven");
+    QVERIFY(!QFileInfo::exists(folder->filePath("ronde.htm")));
     QVERIFY(game->turns[1].hasValidWord());
   }
 

@@ -61,12 +61,14 @@ void MainWindow::saveGameCommand() {
   const QString path = prompts_.saveFileName(this, lastPath_, saveFilter(), QStringLiteral("txt"));
   if (path.isEmpty()) return;
   rememberPath(path);
-  const bool saved = saveGame(game_, toFileSystemPath(lastPath_));
+  // For the page-per-turn report the message names the page that failed.
+  std::string failedPath;
+  const bool saved = saveGame(game_, toFileSystemPath(lastPath_), failedPath);
   fillCandidateList();
   refreshGameView();
   if (!saved) {
     prompts_.showMessage(this, kCaption,
-                         QStringLiteral("Kan bestand %1 niet schrijven").arg(lastPath_),
+                         QStringLiteral("Kan bestand %1 niet schrijven").arg(fromFileSystemPath(failedPath)),
                          QMessageBox::Warning);
   }
 }
