@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 
 #include "files/atomic_file.h"
 #include "files/paths.h"
+#include "files/regular_file.h"
 
 namespace kwarrel {
 
@@ -161,13 +161,11 @@ void readBlankChar(Reader& reader, char& blankChar) {
 }
 
 // Nothing past the version-7 layout is ever read, so a huge file costs nothing.
+// Only a regular file is read: a pipe of that name must not hold up the start.
 bool readFile(const std::string& path, std::string& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(kConfigFileSize, '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(file.gcount()));
-  return true;
+  int error = 0;
+  const RegularRead read = readRegularFile(path, kConfigFileSize, bytes, error);
+  return read == RegularRead::Read || read == RegularRead::Truncated;
 }
 
 }  // namespace

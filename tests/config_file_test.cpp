@@ -1,6 +1,7 @@
 // Settings kept between runs: what a game master would lose or see garbled if the
 // configuration file were read or written wrongly.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <cstring>
@@ -211,6 +212,16 @@ TEST_F(ConfigFileTest, FileCutShortKeepsWhatWasNotRead) {
     EXPECT_EQ(reader.countTable[letterCode('Q')], length >= 379 + 18 * 4 ? 3 : 1) << length;
     EXPECT_EQ(read.soundDuration, length >= 599 ? 123 : 0) << length;
   }
+}
+
+// A pipe of the configuration file's name is not read (nor waited on): the
+// defaults stay.
+TEST_F(ConfigFileTest, OnlyARegularFileIsRead) {
+  ASSERT_EQ(::mkfifo(path(kConfigFileName).c_str(), 0600), 0);
+  const Settings defaults = state.settings;
+  EXPECT_FALSE(loadSettings(state, folder.string()));
+  EXPECT_EQ(state.settings.blankChar, defaults.blankChar);
+  EXPECT_EQ(state.settings.columnWidths, defaults.columnWidths);
 }
 
 TEST_F(ConfigFileTest, OddValuesAreKeptInRange) {
