@@ -66,8 +66,8 @@ void prepareGame(GameState& state, const Arguments& arguments) {
 
 bool loadGame(GameState& state, const std::string& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(state, path, &turnsLeftOver) != 0) {
-    reportUnreadable(path);
+  if (const int result = loadGameFile(state, path, &turnsLeftOver); result != 0) {
+    std::fprintf(stderr, "%s\n", loadGameMessage(result, path).c_str());
     return false;
   }
   if (turnsLeftOver) {
