@@ -219,8 +219,9 @@ int32_t decodeSettings(GameState& state, std::string_view bytes) {
   if (version >= 5) readBlankChar(reader, settings.blankChar);
   if (version >= 6) {
     readTable(reader, state.countTable);
+    // The blank's entry is kept as read: a newly laid blank scores it, while a blank
+    // on the board counts 0 points whatever the table says.
     readTable(reader, state.valueTable);
-    state.valueTable[0] = 0;  // the blank never scores; 0 points marks a blank on the board
   }
   if (version >= 7) {
     readSoundValue(reader, settings.soundDuration);
