@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 
 namespace kwarrel {
@@ -42,11 +44,14 @@ RegularRead readRegularFile(const std::string& path, size_t limit, std::string& 
   }
   if (!S_ISREG(status.st_mode)) return RegularRead::NotRegular;
 
-  // One byte past the limit tells a file that holds more.
-  bytes.resize(limit + 1);
-  size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+  // One byte past the limit tells a file that holds more. The size the file
+  // gives is only a hint (it may grow while it is read), but spares copies.
+  const auto hinted = static_cast<size_t>(std::max<off_t>(status.st_size, 0));
+  bytes.reserve(std::min(hinted, limit) + 1);
+  std::array<char, 16 * 1024> chunk;
+  while (bytes.size() <= limit) {
+    const size_t wanted = std::min(chunk.size(), limit + 1 - bytes.size());
+    const ssize_t got = ::read(file.fd, chunk.data(), wanted);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       error = lastError();
@@ -54,13 +59,12 @@ RegularRead readRegularFile(const std::string& path, size_t limit, std::string& 
       return RegularRead::Failed;
     }
     if (got == 0) break;
-    filled += static_cast<size_t>(got);
+    bytes.append(chunk.data(), static_cast<size_t>(got));
   }
-  if (filled > limit) {
+  if (bytes.size() > limit) {
     bytes.resize(limit);
     return RegularRead::Truncated;
   }
-  bytes.resize(filled);
   return RegularRead::Read;
 }
 
