@@ -15,12 +15,6 @@ namespace {
 
 constexpr int kTokensRead = 4;
 
-// Anything longer than this is no line of a game file: the longest the program
-// writes (a turn with every best move of a full result list) stays far below it.
-constexpr size_t kMaxLineLength = 8192;
-// A game of 50 turns of such lines, and its board picture, fits many times over.
-constexpr size_t kMaxFileSize = 256 * 1024;
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Some editors start a UTF-8 text with a byte-order mark; it is no part of the
@@ -178,7 +172,7 @@ int checkGameText(std::string_view text, int maxTurns) {
   int turns = 0;
   // The turns and the line after them, which tells whether turns are left over.
   for (int k = 0; k <= maxTurns && nextLine(text, position, line, &length); ++k) {
-    if (length > kMaxLineLength) return kGameLineTooLong;
+    if (length > kMaxGameLineBytes) return kGameLineTooLong;
     if (!startsWithRack(line, turns == 0)) break;
     ++turns;
   }
@@ -211,7 +205,7 @@ void readGameText(GameState& state, std::string_view text, bool* turnsLeftOver) 
 int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver) {
   std::string text;
   int error = 0;
-  switch (readRegularFile(path, kMaxFileSize, text, error)) {
+  switch (readRegularFile(path, kMaxGameFileBytes, text, error)) {
     case RegularRead::Read: break;
     case RegularRead::Truncated: return kGameFileTooLarge;
     case RegularRead::NotRegular: return kNotARegularFile;

@@ -1,12 +1,19 @@
 // The game text file: one line per turn with the draw, the word and its square.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "game/game_state.h"
 
 namespace kwarrel {
+
+// Anything longer than this is no line of a game file: the longest the program
+// writes (a turn with every best move of a full result list) stays far below it.
+inline constexpr size_t kMaxGameLineBytes = 8192;
+// A game of 50 turns of such lines, and its board picture, fits many times over.
+inline constexpr size_t kMaxGameFileBytes = 256 * 1024;
 
 // What loadGameFile returns besides 0 and the system's error numbers.
 inline constexpr int kNotAGameFile = -1;      // text, but no turn in it
