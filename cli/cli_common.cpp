@@ -81,8 +81,8 @@ bool reportTurnsLeftOver(const GameState& state, const std::string& path, bool t
 
 bool loadGame(GameState& state, const std::string& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(state, path, &turnsLeftOver) != 0) {
-    reportUnreadable(path);
+  if (const int result = loadGameFile(state, path, &turnsLeftOver); result != 0) {
+    std::fprintf(stderr, "%s\n", loadGameMessage(result, path).c_str());
     return false;
   }
   return reportTurnsLeftOver(state, path, turnsLeftOver);
@@ -91,8 +91,9 @@ bool loadGame(GameState& state, const std::string& path) {
 bool loadGameAndPlayers(GameState& state, PlayersRecord& record, const std::string& path) {
   std::vector<std::string> problems;
   bool turnsLeftOver = false;
-  if (loadGameWithPlayers(state, record, path, problems, &turnsLeftOver) != 0) {
-    reportUnreadable(path);
+  if (const int result = loadGameWithPlayers(state, record, path, problems, &turnsLeftOver);
+      result != 0) {
+    std::fprintf(stderr, "%s\n", loadGameMessage(result, path).c_str());
     return false;
   }
   for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "files/paths.h"
 #include "files/program_folder.h"
+#include "files/regular_file.h"
 
 namespace kwarrel {
 
@@ -69,12 +69,12 @@ void loadColourFile(Settings& settings) {
 }
 
 void loadColourFile(Settings& settings, const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return;
-  // The first line never reaches past this many bytes.
-  std::string start(kMaxLineLength, '\0');
-  file.read(start.data(), static_cast<std::streamsize>(start.size()));
-  start.resize(static_cast<size_t>(file.gcount()));
+  // The first line never reaches past this many bytes. Only a regular file is
+  // read: a pipe of that name must not hold up the start.
+  std::string start;
+  int error = 0;
+  const RegularRead read = readRegularFile(path, kMaxLineLength, start, error);
+  if (read != RegularRead::Read && read != RegularRead::Truncated) return;
   readColourText(settings, start);
 }
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 
 #include "files/atomic_file.h"
 #include "files/paths.h"
+#include "files/regular_file.h"
 
 namespace kwarrel {
 
@@ -161,13 +161,11 @@ void readBlankChar(Reader& reader, char& blankChar) {
 }
 
 // Nothing past the version-7 layout is ever read, so a huge file costs nothing.
+// Only a regular file is read: a pipe of that name must not hold up the start.
 bool readFile(const std::string& path, std::string& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(kConfigFileSize, '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(file.gcount()));
-  return true;
+  int error = 0;
+  const RegularRead read = readRegularFile(path, kConfigFileSize, bytes, error);
+  return read == RegularRead::Read || read == RegularRead::Truncated;
 }
 
 }  // namespace
@@ -221,8 +219,9 @@ int32_t decodeSettings(GameState& state, std::string_view bytes) {
   if (version >= 5) readBlankChar(reader, settings.blankChar);
   if (version >= 6) {
     readTable(reader, state.countTable);
+    // The blank's entry is kept as read: a newly laid blank scores it, while a blank
+    // on the board counts 0 points whatever the table says.
     readTable(reader, state.valueTable);
-    state.valueTable[0] = 0;  // the blank never scores; 0 points marks a blank on the board
   }
   if (version >= 7) {
     readSoundValue(reader, settings.soundDuration);

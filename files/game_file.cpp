@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
+#include "files/regular_file.h"
 #include "game/draw.h"
 #include "game/turn_cycle.h"
 
@@ -16,35 +15,34 @@ namespace {
 
 constexpr int kTokensRead = 4;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The next line of `text` from `position`, however long, without its line feed;
-// a trailing carriage return goes too, so files from either platform read alike.
-// False at the end.
-bool nextLine(std::string_view text, size_t& position, std::string& line) {
+// Some editors start a UTF-8 text with a byte-order mark; it is no part of the
+// first line.
+std::string_view withoutMark(std::string_view text) {
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    text.remove_prefix(kByteOrderMark.size());
+  }
+  return text;
+}
+
+// The next line of `text` from `position`, without its line end: a line feed, a
+// carriage return or the two together, so files from any platform read alike.
+// False at the end. `length` is the line's own length, before a zero byte cuts it.
+bool nextLine(std::string_view text, size_t& position, std::string& line,
+              size_t* length = nullptr) {
   if (position >= text.size()) return false;
-  const size_t end = std::min(text.find('\n', position), text.size());
+  const size_t end = std::min(text.find_first_of("\r\n", position), text.size());
   line.assign(text.substr(position, end - position));
+  if (length != nullptr) *length = line.size();
   position = end + 1;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (end < text.size() && text[end] == '\r' && position < text.size() &&
+      text[position] == '\n') {
+    ++position;
+  }
   // A text line ends at a zero byte, as it would for any C string reader.
   if (const size_t zero = line.find('\0'); zero != std::string::npos) line.resize(zero);
   return true;
-}
-
-// The first `count` lines of the file with their line feeds, however long; the
-// reader never looks further.
-std::string readLeadingLines(std::FILE* file, int count) {
-  std::string text;
-  int c = 0;
-  while (count > 0 && (c = std::getc(file)) != EOF) {
-    text += static_cast<char>(c);
-    if (c == '\n') --count;
-  }
-  return text;
 }
 
 bool isSeparator(char c) {
@@ -119,9 +117,18 @@ void readPlacement(Turn& turn, const std::array<std::string, kTokensRead>& token
   }
 }
 
-bool startsWithRack(std::string_view line) {
+bool isControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
+
+// Whether the line starts with a rack as the reader takes it. `asText` asks too
+// that the rack hold no control character: a binary file can start with seven
+// bytes and a zero byte (every program file does), which is no draw anybody wrote.
+bool startsWithRack(std::string_view line, bool asText = false) {
   std::array<std::string, kTokensRead> tokens;
-  return splitTokens(line, tokens) > 0 && tokens[0].size() == kRackSize;
+  return splitTokens(line, tokens) > 0 && tokens[0].size() == kRackSize &&
+         !(asText && std::any_of(tokens[0].begin(), tokens[0].end(), isControl));
 }
 
 // Reads one line into the turn. False when the line ends the reading.
@@ -151,7 +158,27 @@ void resetTurns(GameState& state) {
   }
 }
 
-int openError() { return errno != 0 ? errno : EIO; }
+bool isWhiteSpace(char c) { return isSeparator(c) || c == '\n'; }
+
+// Whether the text can be read as a game, before anything is touched: of the
+// lines the reader would read, none is over-long, and a text that is more than
+// white space has a first turn. White space alone is the file of an empty game
+// (a listing of no turns is empty lines and an empty board picture).
+int checkGameText(std::string_view text, int maxTurns) {
+  text = withoutMark(text);
+  std::string line;
+  size_t position = 0;
+  size_t length = 0;
+  int turns = 0;
+  // The turns and the line after them, which tells whether turns are left over.
+  for (int k = 0; k <= maxTurns && nextLine(text, position, line, &length); ++k) {
+    if (length > kMaxGameLineBytes) return kGameLineTooLong;
+    if (!startsWithRack(line, turns == 0)) break;
+    ++turns;
+  }
+  if (turns == 0 && !std::all_of(text.begin(), text.end(), isWhiteSpace)) return kNotAGameFile;
+  return 0;
+}
 
 void appendPadded(std::string& out, std::string_view text, size_t width) {
   out += text;
@@ -162,6 +189,7 @@ void appendPadded(std::string& out, std::string_view text, size_t width) {
 
 void readGameText(GameState& state, std::string_view text, bool* turnsLeftOver) {
   resetTurns(state);
+  text = withoutMark(text);
   std::string line;
   size_t position = 0;
   int k = 0;
@@ -175,18 +203,35 @@ void readGameText(GameState& state, std::string_view text, bool* turnsLeftOver) 
 }
 
 int loadGameFile(GameState& state, const std::string& path, bool* turnsLeftOver) {
-  errno = 0;
-  const File file(std::fopen(path.c_str(), "r"));
-  if (!file) return openError();
-  // A folder opens but cannot be read: report it before the game is touched.
-  const int first = std::getc(file.get());
-  if (first == EOF && std::ferror(file.get())) return openError();
-  if (first != EOF) std::ungetc(first, file.get());
-
-  // The turns and the one line after them that tells whether turns are left over.
-  readGameText(state, readLeadingLines(file.get(), state.maxTurns + 1), turnsLeftOver);
+  std::string text;
+  int error = 0;
+  switch (readRegularFile(path, kMaxGameFileBytes, text, error)) {
+    case RegularRead::Read: break;
+    case RegularRead::Truncated: return kGameFileTooLarge;
+    case RegularRead::NotRegular: return kNotARegularFile;
+    case RegularRead::Failed: return error;
+  }
+  if (const int refusal = checkGameText(text, state.maxTurns); refusal != 0) return refusal;
+  readGameText(state, text, turnsLeftOver);
   recomputeAfresh(state);
   return 0;
+}
+
+std::string loadGameMessage(int result, std::string_view name) {
+  const char* format = "Kan bestand %s niet lezen";
+  switch (result) {
+    case kNotAGameFile: format = "Bestand %s is geen spelbestand"; break;
+    case kGameFileTooLarge: format = "Bestand %s is te groot voor een spelbestand"; break;
+    case kGameLineTooLong: format = "Bestand %s is geen spelbestand: een regel is te lang"; break;
+    case kNotARegularFile: format = "Bestand %s is geen gewoon bestand"; break;
+    default: break;
+  }
+  const std::string_view text(format);
+  const size_t at = text.find("%s");
+  std::string message(text.substr(0, at));
+  message += name;
+  message += text.substr(at + 2);
+  return message;
 }
 
 std::string formatTurnLine(const Turn& turn, int& runningTotal) {

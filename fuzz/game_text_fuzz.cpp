@@ -1,5 +1,6 @@
 // The game text file, read alone: any bytes give a turn table of whole racks and
-// squares on the board, under either blank character and draw display.
+// squares on the board, under the settings the first two bytes choose (tile set,
+// blank character, first-blank rule, draw display), with 22 turns and with 11.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include "dict/word_graph.h"
 #include "files/game_file.h"
 #include "fuzz_check.h"
+#include "fuzz_settings.h"
 #include "game/game_state.h"
 
 namespace {
@@ -32,13 +34,15 @@ void readAndCheck(kwarrel::GameState& state, std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static kwarrel::GameState plain(kwarrel::builtInWordGraph());
-  static kwarrel::GameState sorted(kwarrel::builtInWordGraph());
-  sorted.settings.alphabeticalDraw = 1;
-  sorted.settings.blankChar = '+';
-  sorted.maxTurns = kwarrel::kMinMaxTurns;
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  readAndCheck(plain, text);
-  readAndCheck(sorted, text);
+  constexpr size_t kHeaderSize = 2;
+  if (size < kHeaderSize) return 0;
+  static kwarrel::GameState full(kwarrel::builtInWordGraph());
+  static kwarrel::GameState shortGame(kwarrel::builtInWordGraph());
+  kwarrel::fuzz::applySettings(full, data[0], 1 + data[1] % 26);
+  kwarrel::fuzz::applySettings(shortGame, data[0], 1 + data[1] % 26);
+  shortGame.maxTurns = kwarrel::kMinMaxTurns;
+  const std::string_view text(reinterpret_cast<const char*>(data) + kHeaderSize, size - kHeaderSize);
+  readAndCheck(full, text);
+  readAndCheck(shortGame, text);
   return 0;
 }

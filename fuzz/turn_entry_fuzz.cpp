@@ -3,8 +3,10 @@
 // accepted with every check for the turn in progress is a move the search finds
 // there, worth the same.
 //
-// Input: check level, turn index, row, column (signed bytes, 0-based), direction,
-// draw length, then the draw and the word.
+// Input: check level (and, divided by 3, the settings flags of fuzz_settings.h),
+// turn index, row, column (signed bytes, 0-based), direction (and, shifted, the
+// letter a tile set may lack: one the position does not use), draw length, then
+// the draw and the word.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -15,6 +17,7 @@
 
 #include "dict/word_graph.h"
 #include "fuzz_check.h"
+#include "fuzz_settings.h"
 #include "game/game_state.h"
 #include "game/turn_cycle.h"
 #include "game/turn_entry.h"
@@ -87,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static GameState state(kwarrel::builtInWordGraph());
   const std::array<Turn, kwarrel::kTurnSlots>& start = position();
   state.turns = start;
+  // The position lays T A X I E N D B Z W J K; any other letter may be missing.
+  constexpr std::string_view kUnused = "CFGHLMOPQRSUVY";
+  const char missing = kUnused[(data[4] >> 1) % kUnused.size()];
+  kwarrel::fuzz::applySettings(state, static_cast<uint8_t>(data[0] / 3), kwarrel::letterCode(missing));
 
   const auto check = static_cast<kwarrel::EntryCheck>(data[0] % 3);
   const int turnIndex = static_cast<int8_t>(data[1]);

@@ -40,15 +40,32 @@ bool canBeLaid(const Turn& turn) {
 }
 
 // Scores the played word on the board before it is laid, then lays and shows it.
-void replayTurn(GameState& state, int index) {
+// False when the pool lacks one of its tiles (a tile set without that letter, or
+// with fewer of it): then the board and the pool are as they were and nothing is
+// scored, as for a word that does not fit on the board.
+bool replayTurn(GameState& state, int index) {
   Turn& turn = state.turns[index];
+  const int length = static_cast<int>(turn.word.size());
   const int32_t score = scorePlayedWord(state, turn.row, turn.column, turn.horizontal != 0, turn.word);
+
+  const auto squareAt = [&](int k) -> Cell& {
+    return turn.horizontal ? state.board.at(turn.row, turn.column + k)
+                           : state.board.at(turn.row + k, turn.column);
+  };
+  std::array<Cell, kMaxWordLength> covered;
+  for (int k = 0; k < length; ++k) covered[k] = squareAt(k);
+  const LetterCounts pool = state.pool;
+  const std::string laid = placeMove(state, turn.row, turn.column, turn.horizontal != 0, turn.word);
+  if (laid.find('?') != std::string::npos) {
+    for (int k = 0; k < length; ++k) squareAt(k) = covered[k];
+    state.pool = pool;
+    return false;
+  }
   state.totalScore += score;
   turn.score = score;
-
-  const std::string laid = placeMove(state, turn.row, turn.column, turn.horizontal != 0, turn.word);
   showWord(state, turn.row - 1, turn.column - 1, turn.horizontal != 0, laid, index);
   state.turnListRows[index][4] = std::to_string(score);
+  return true;
 }
 
 void searchTurn(GameState& state, int index) {
@@ -113,11 +130,10 @@ int replayGame(GameState& state) {
     row[1] = turn.word;
     row[2] = squareName(turn);
     row[3] = turn.horizontal ? "H" : "V";
-    if (!canBeLaid(turn)) {
+    if (!canBeLaid(turn) || !replayTurn(state, index)) {
       if (inProgress < 0) inProgress = index;
       break;
     }
-    replayTurn(state, index);
   }
   if (inProgress < 0) inProgress = index;
   return inProgress;

@@ -200,6 +200,8 @@ TEST_F(AutoGameTest, FullTableOnlyRestoresTheResultSlots) {
   WatchingObserver observer(state);
   state.observer = &observer;
   state.maxTurns = kMinMaxTurns;
+  // Enough A's for every turn: a word the bag cannot supply would end the replay.
+  state.countTable[letterCode('A')] = 2 * kMinMaxTurns;
   for (int i = 0; i < state.maxTurns; ++i) state.turns[i] = Turn{"AAAAAAA", "AA", i + 1, 1, -1, 1};
   state.activeSlots = 5;
   const uint32_t randomBefore = state.random.state();

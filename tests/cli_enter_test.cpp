@@ -77,6 +77,31 @@ TEST_F(CliEnter, UnreadableOrUnwritableFiles) {
   EXPECT_EQ(run.output, "Kan bestand no/such/folder/out.txt niet schrijven\n");
 }
 
+// A file that is no game (a report, a text of other lines) is refused with a
+// message and never written over with a game of the one entered turn; a game
+// saved with a byte-order mark or old Macintosh line ends is read in full.
+TEST_F(CliEnter, WrongFileIsRefusedAndLeftAsItWas) {
+  EXPECT_EQ(runHere("save game.txt report.html", Capture::Neither).exitCode, 0);
+  const std::string report = read("report.html");
+  write("notes.txt", "Spel van dinsdag\nHUISKAT HUIS 8 H\n");
+  for (const std::string name : {"report.html", "notes.txt"}) {
+    const std::string before = read(name);
+    const RunResult run = runHere("enter " + name + " 2 ENKATER H8 V HE", Capture::Stderr);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "Bestand " + name + " is geen spelbestand\n");
+    EXPECT_EQ(read(name), before);
+  }
+  EXPECT_EQ(read("report.html"), report);
+
+  for (const std::string text : {"\xEF\xBB\xBFHUISKAT HUIS 8 H\r\nKATERSE\r\n", "HUISKAT HUIS 8 H\rKATERSE\r"}) {
+    write("game.txt", text);
+    EXPECT_EQ(enter("game.txt 3 ENKATER H8 V HE").exitCode, 0);
+    const std::string saved = read("game.txt");
+    EXPECT_EQ(saved.rfind("HUISKAT   HUIS            8  H     22 -    22\nKATERSE   \nENKATER   HE", 0), 0u)
+        << saved;
+  }
+}
+
 // A game of more turns than the default 22 is never cut short by a command that
 // writes it back: without --maxb the command refuses, with it every turn stays.
 TEST_F(CliEnter, LongGameNeedsItsNumberOfTurns) {

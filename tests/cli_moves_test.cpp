@@ -1,5 +1,6 @@
 // kwarrel-cli moves and square, end to end on a small game file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -75,6 +76,17 @@ TEST_F(CliMoves, MovesRefusesBadUseAndUnreadableFiles) {
   const RunResult missing = run("moves bestaat-niet.txt");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.output, "");
+
+  // A device or a pipe is never read: the command ends at once.
+  ASSERT_EQ(::mkfifo(file("pijp.txt").c_str(), 0600), 0);
+  for (const std::string name : {"/dev/zero", "pijp.txt"}) {
+    const RunResult refused = runHere("moves " + name, Capture::Stderr);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.output, "Bestand " + name + " is geen gewoon bestand\n");
+  }
+  write("groot.txt", std::string(1 << 20, 'A'));
+  EXPECT_EQ(runHere("moves groot.txt", Capture::Stderr).output,
+            "Bestand groot.txt is te groot voor een spelbestand\n");
 }
 
 TEST_F(CliMoves, SquareListsThePossibilitiesOfOneSquare) {

@@ -1,5 +1,6 @@
 // The check-word dialog's backgrounds from the colour file in the program folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +67,19 @@ TEST_F(ColourFileTest, WithoutAFileTheBuiltInColoursApply) {
   EXPECT_EQ(checkWordColour(settings, false), (Rgb{255, 0, 0}));
   EXPECT_EQ(checkWordColour(settings, true), (Rgb{144, 255, 144}));
   EXPECT_EQ(checkWordColour(load(""), true), (Rgb{144, 255, 144}));
+}
+
+// A pipe or device of that name is not read: an ordinary open of a pipe without a
+// writer would keep the window from ever appearing.
+TEST_F(ColourFileTest, OnlyARegularFileIsRead) {
+  const fs::path pipe = folder / "kleur.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {pipe.string(), std::string("/dev/zero")}) {
+    Settings settings;
+    loadColourFile(settings, path);
+    EXPECT_EQ(settings.notFoundRed, -1) << path;
+    EXPECT_EQ(settings.foundBlue, -1) << path;
+  }
 }
 
 TEST_F(ColourFileTest, SixNumbersGiveTheTwoBackgrounds) {

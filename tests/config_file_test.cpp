@@ -1,6 +1,7 @@
 // Settings kept between runs: what a game master would lose or see garbled if the
 // configuration file were read or written wrongly.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <cstring>
@@ -213,6 +214,39 @@ TEST_F(ConfigFileTest, FileCutShortKeepsWhatWasNotRead) {
   }
 }
 
+// A pipe of the configuration file's name is not read (nor waited on): the
+// defaults stay.
+TEST_F(ConfigFileTest, OnlyARegularFileIsRead) {
+  ASSERT_EQ(::mkfifo(path(kConfigFileName).c_str(), 0600), 0);
+  const Settings defaults = state.settings;
+  EXPECT_FALSE(loadSettings(state, folder.string()));
+  EXPECT_EQ(state.settings.blankChar, defaults.blankChar);
+  EXPECT_EQ(state.settings.columnWidths, defaults.columnWidths);
+}
+
+// A file that gives the blank a value keeps it: a blank laid from the rack scores
+// it, while a blank on the board counts 0 points, as laying it makes it.
+TEST_F(ConfigFileTest, BlankValueIsKeptAndScoresOnlyWhenLaid) {
+  GameState writer(graph);
+  writer.valueTable[0] = 3;
+  ASSERT_EQ(decodeSettings(state, encodeSettings(writer, kSomeWidths)), 7);
+  EXPECT_EQ(state.valueTable[0], 3);
+
+  GameState plain(graph);
+  for (GameState* game : {&state, &plain}) {
+    game->countTable[letterCode('K')] = 1;  // the second K must be the blank
+    report_games::setTurn(*game, 0, "KWAERS*", "KWAkERS", 'D', 8, true);
+    report_games::setTurn(*game, 1, "AT*****", "AkT", 'G', 7, false);  // through the blank
+    report_games::recompute(*game);
+  }
+  // The blank on G8, a plain square, in a word doubled on H8.
+  EXPECT_EQ(state.turns[0].score, plain.turns[0].score + 2 * 3);
+  EXPECT_EQ(state.turns[1].score, plain.turns[1].score);
+  EXPECT_EQ(state.board.at(8, 7).points, 0);
+  EXPECT_EQ(state.displayGrid[7][6].shown, 'k');
+  EXPECT_EQ(state.totalScore, plain.totalScore + 6);
+}
+
 TEST_F(ConfigFileTest, OddValuesAreKeptInRange) {
   std::string bytes = encodeSettings(state, kSomeWidths);
   // Widths whose percentage arithmetic would overflow 32 bits.
@@ -239,7 +273,7 @@ TEST_F(ConfigFileTest, OddValuesAreKeptInRange) {
   EXPECT_EQ(settings.blankChar, '*');
   EXPECT_EQ(state.countTable[letterCode('E')], 99);
   EXPECT_EQ(state.valueTable[letterCode('Q')], 0);
-  EXPECT_EQ(state.valueTable[0], 0);
+  EXPECT_EQ(state.valueTable[0], 7);  // a blank that scores keeps its value
   EXPECT_EQ(settings.soundDuration, 0);
   EXPECT_EQ(settings.soundFrequency, 9999);
   EXPECT_EQ(settings.labelOffset, (Offset{0.5, 0.2}));

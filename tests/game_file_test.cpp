@@ -1,10 +1,12 @@
 // Loading game text files in both line formats, where reading stops, and the
 // turn line as the listing writes it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -144,7 +146,7 @@ TEST_F(GameFileTest, LongLinesAndTokensAreReadWhole) {
   const std::string longWord(3000, 'A');
   ASSERT_EQ(load("HUISKAT HUIS 8 H" + padding + "KATERSE KATER 9 H\n" +
                  "KATERSE " + longWord + " 9 H\n" + "ONTDEKT KAT 9 H\n" +
-                 std::string(100000, 'K') + " KAT 9 H\n" + "ONTDEKT KAT 9 H\n"),
+                 std::string(8000, 'K') + " KAT 9 H\n" + "ONTDEKT KAT 9 H\n"),
             0);
   EXPECT_EQ(turnsRead(), 3);
   expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
@@ -236,12 +238,110 @@ TEST_F(GameFileTest, WrittenLineReadsBackAsTheSameTurn) {
 
 // Damaged files: any prefix of a real game, and lines of random tokens and bytes,
 // load without reading or writing outside anything (the sanitizer build checks).
+TEST_F(GameFileTest, MarkAndEveryKindOfLineEndReadAlike) {
+  const auto expectBothTurns = [&](const std::string& text) {
+    SCOPED_TRACE(text);
+    ASSERT_EQ(load(text), 0);
+    EXPECT_EQ(turnsRead(), 2);
+    expectTurn(0, "IDNXAET", "TAXIEND", 8, 2, true);
+    expectTurn(1, "KWEEZBJ", "BEZWIJKE", 4, 5, false);
+  };
+  const std::string first = "IDNXAET TAXIEND 8 B";
+  const std::string second = "KWEEZBJ BEZWIJKE E 4";
+  expectBothTurns("\xEF\xBB\xBF" + first + "\n" + second + "\n");  // UTF-8 mark
+  expectBothTurns(first + "\r" + second + "\r");                   // old Macintosh
+  expectBothTurns("\xEF\xBB\xBF" + first + "\r\n" + second);
+  expectBothTurns(first + "\r" + second + "\n\nONTDEKT\n");
+  // An empty line ends the reading whichever line ends make it.
+  for (const std::string end : {"\r\r", "\r\n\r\n", "\n\r", "\r\n\n"}) {
+    ASSERT_EQ(load(first + end + second + "\n"), 0);
+    EXPECT_EQ(turnsRead(), 1) << end.size();
+  }
+}
+
+// A file that is no game (a report, another encoding, any binary file, text that
+// starts with something other than a turn) is refused before the game is touched,
+// and the file is left alone.
+TEST_F(GameFileTest, FileWithoutATurnIsNoGameAndChangesNothing) {
+  const std::string turn = "HUISKAT HUIS 8 H\n";
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : turn) utf16 += std::string{c, '\0'};
+  const std::string others[] = {
+      "<HTML><HEAD><TITLE>Kwarrel</TITLE></HEAD>\n<BODY>\n" + turn,
+      utf16,
+      std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + turn,
+      std::string(300, '\0'),
+      "\n" + turn,  // an empty line before the turns: loading would read none
+      "\xEF\xBB\xBF\n" + turn,
+      "Spel van dinsdag\n" + turn,
+      "HUIS\n",
+  };
+  const fs::path path = folder / "spel.txt";
+  for (const std::string& text : others) {
+    SCOPED_TRACE(text.substr(0, 20));
+    ASSERT_EQ(load(turn), 0);
+    std::ofstream(path, std::ios::binary) << text;
+    EXPECT_EQ(loadGameFile(state, path.string()), kNotAGameFile);
+    expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
+    EXPECT_EQ(turnsRead(), 1);
+    EXPECT_EQ(state.totalScore, 22);
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), text);
+  }
+  EXPECT_EQ(loadGameMessage(kNotAGameFile, "verslag.html"), "Bestand verslag.html is geen spelbestand");
+  EXPECT_EQ(loadGameMessage(ENOENT, "weg.txt"), "Kan bestand weg.txt niet lezen");
+
+  // Nothing, or white space only, is an empty game: so is the program's own file
+  // of a game without turns.
+  const std::string blanks[] = {"", "\xEF\xBB\xBF", " \t\r\n\n", "\n\n" + std::string(45, ' ') + "\n"};
+  for (const std::string& text : blanks) {
+    ASSERT_EQ(load(turn), 0);
+    EXPECT_EQ(load(text), 0) << text.size();
+    EXPECT_EQ(turnsRead(), 0);
+    EXPECT_EQ(state.totalScore, 0);
+  }
+}
+
+TEST_F(GameFileTest, OversizedAndSpecialFilesAreRefusedAtOnce) {
+  const std::string turn = "HUISKAT HUIS 8 H\n";
+  const auto expectGameKept = [&] {
+    expectTurn(0, "HUISKAT", "HUIS", 8, 8, true);
+    EXPECT_EQ(state.totalScore, 22);
+  };
+  ASSERT_EQ(load(turn), 0);
+  // Far more than any game file holds, even when it starts as one.
+  std::string huge;
+  while (huge.size() <= 300 * 1024) huge += "KATERSE KATER 9 H\n";
+  EXPECT_EQ(load(huge), kGameFileTooLarge);
+  expectGameKept();
+  EXPECT_EQ(load(std::string(300 * 1024, 'A')), kGameFileTooLarge);
+  // A line the reader would read that no game file holds.
+  EXPECT_EQ(load(turn + "KATERSE KATER 9 H" + std::string(9000, ' ') + "\n"), kGameLineTooLong);
+  EXPECT_EQ(load(std::string(9000, 'K')), kGameLineTooLong);
+  expectGameKept();
+  // Past the end of the turns, the reader does not look.
+  EXPECT_EQ(load(turn + "\n" + std::string(9000, 'x') + "\n"), 0);
+
+  // A pipe without a writer would block an ordinary open for ever; a device never
+  // ends. Neither is read.
+  const fs::path pipe = folder / "pijp.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(loadGameFile(state, pipe.string()), kNotARegularFile);
+  EXPECT_EQ(loadGameFile(state, "/dev/zero"), kNotARegularFile);
+  expectGameKept();
+  EXPECT_EQ(loadGameMessage(kNotARegularFile, "/dev/zero"), "Bestand /dev/zero is geen gewoon bestand");
+  EXPECT_EQ(loadGameMessage(kGameFileTooLarge, "a.txt"), "Bestand a.txt is te groot voor een spelbestand");
+  EXPECT_EQ(loadGameMessage(kGameLineTooLong, "a.txt"),
+            "Bestand a.txt is geen spelbestand: een regel is te lang");
+}
+
 TEST_F(GameFileTest, CutAndRandomFilesLoadCleanly) {
   const std::string game =
       "IDNXAET TAXIEND 8 B\nKWEEZBJ BEZWIJKE E 4\nENORSTA EEN 11 E\nA+*bcde kAT 15 O\n"
       "QQQQQQQ QUIZ 16 P\nONTDEKT ONTDEKT 1 A\n";
   for (size_t cut = 0; cut <= game.size(); ++cut) {
-    ASSERT_EQ(load(game.substr(0, cut)), 0) << cut;
+    // Cut inside the first rack, the text holds no turn: no game file.
+    ASSERT_EQ(load(game.substr(0, cut)), cut == 0 || cut >= 7 ? 0 : kNotAGameFile) << cut;
     EXPECT_LE(turnsRead(), 6);
   }
 
@@ -258,7 +358,10 @@ TEST_F(GameFileTest, CutAndRandomFilesLoadCleanly) {
         text += pieces[random() % std::size(pieces)];
       }
     }
-    ASSERT_EQ(load(text), 0) << round;
+    // Text without a turn is refused; white space alone is an empty game.
+    const int result = load(text);
+    const bool blank = text.find_first_not_of(" \t\r\n\v\f") == std::string::npos;
+    ASSERT_TRUE(result == 0 || (result == kNotAGameFile && !blank)) << round;
     EXPECT_LE(turnsRead(), state.maxTurns);
     EXPECT_GE(state.totalScore, 0);
   }

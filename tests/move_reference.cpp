@@ -61,7 +61,8 @@ int referenceScore(const GameState& state, const Placed& placed, bool horizontal
     const int premium = premiumAt(s.row, s.column);
     const int letterFactor = premium > 0 ? premium : 1;
     const int wordFactor = premium < 0 ? -premium : 1;
-    const int tile = placed.blanks[i] ? 0 : state.valueTable[placed.codes[i]];
+    // A new blank scores the blank's entry of the value table (0 in every preset).
+    const int tile = state.valueTable[placed.blanks[i] ? 0 : placed.codes[i]];
     mainPoints += tile * letterFactor;
     mainFactor *= wordFactor;
     // The crossing word: from the first tile of the perpendicular run to its last.

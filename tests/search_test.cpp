@@ -13,6 +13,7 @@
 #include "dict/graph_packer.h"
 #include "game/board_ops.h"
 #include "game/game_state.h"
+#include "search/move_bounds.h"
 #include "search/search.h"
 #include "search/search_variants.h"
 #include "search/square_moves.h"
@@ -244,6 +245,65 @@ TEST_F(SearchTest, FindsEveryLegalPlacementLikeBruteForce) {
     state.activeSlots = kMoveSlots;
   }
   EXPECT_GE(crowded, 10) << "the slot replacement rule needs full slot tables";
+}
+
+// A blank given a value (a hand-made configuration file) scores it when it is
+// laid; a blank on the board counts nothing. The search, its score bounds and the
+// brute-force reference agree on it, the first move included.
+TEST_F(SearchTest, BlankWithAValueScoresItWhenLaidAndNothingOnTheBoard) {
+  int blankMoves = 0;
+  for (unsigned seed = 70; seed < 80; ++seed) {
+    const int turns = seed % 5 == 0 ? 0 : static_cast<int>(seed % 11);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    state.valueTable[0] = 0;
+    testing::playSeededTurns(state, seed, turns);
+    state.valueTable[0] = 3;
+    const LetterCounts rack = testing::randomRack(state, 1 + static_cast<int>(seed % 2));
+    const bool first = turns == 0;
+    const std::vector<ReferenceMove> expected = testing::enumerateMoves(state, rack, first);
+    state.rackCounts = rack;
+    state.activeSlots = kMoveSlots;
+    const std::vector<Move> results = first ? searchFirst() : search();
+    std::vector<std::vector<std::string>> expectedBySquare(kSquareCount);
+    for (const ReferenceMove& move : expected) {
+      expectedBySquare[(move.row - 1) * kBoardSize + move.column - 1].push_back(describe(move));
+      blankMoves += std::any_of(move.word.begin(), move.word.end(), isLowerLetter) ? 1 : 0;
+    }
+    for (int square = 0; square < kSquareCount; ++square) {
+      ASSERT_EQ(texts(state.squareMoves[square]), expectedBySquare[square]) << "square " << square;
+    }
+    ASSERT_FALSE(results.empty());
+    if (first) continue;
+    // The bounds still hold: just below the best, its anchor is searched.
+    const MoveBounds bounds(state.board);
+    AnchorDepths depths{};
+    ASSERT_TRUE(bounds.movesAbove(rack, state.valueTable, results.front().score - 1, depths));
+    clearSquareMoves(state);
+    std::vector<Move> within;
+    searchBoardWithin(state, depths, within);
+    ASSERT_FALSE(within.empty());
+    EXPECT_EQ(within.front().score, results.front().score);
+  }
+  EXPECT_GT(blankMoves, 100);
+
+  // On an empty board with the rack KWAERS and a blank: the blank as K on G8 adds
+  // 3 to the word, doubled on H8.
+  resetBoard(state);
+  setRack("KWAERS*");
+  state.valueTable[0] = 0;
+  searchFirst();
+  const std::vector<Move> plain = allFiled();
+  state.valueTable[0] = 3;
+  searchFirst();
+  const std::vector<Move> valued = allFiled();
+  const auto scoreOf = [](const std::vector<Move>& moves, const std::string& word, char column) {
+    for (const Move& move : moves) {
+      if (move.word == word && move.column == column) return move.score;
+    }
+    return -1;
+  };
+  ASSERT_GT(scoreOf(plain, "KWAkERS", 'D'), 0);
+  EXPECT_EQ(scoreOf(valued, "KWAkERS", 'D'), scoreOf(plain, "KWAkERS", 'D') + 6);
 }
 
 // The search built for any processor and the one built for processors with a

@@ -112,6 +112,54 @@ TEST_F(TurnCycleTest, WordRunningPastTheEdgeEndsTheReplay) {
   }
 }
 
+// A word the pool cannot supply (a tile set without one of its letters, or with
+// no blank left) is no more laid than a word off the board: the replay ends there
+// unscored, and the board and pool stay those of the turns before it.
+TEST_F(TurnCycleTest, WordThePoolCannotSupplyEndsTheReplay) {
+  state.countTable[letterCode('K')] = 0;
+  play(0, "HUISKAT", "HUIS", 8, 8, true);
+  play(1, "KATERSE", "HUISKAT", 8, 8, true);  // its K has no tile
+  play(2, "ONTDEKT", "HUIS", 8, 8, true);
+  state.turns[1].score = 77;
+  state.turnListRows[1][4] = "old";
+  state.turns[2].score = 88;
+
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_EQ(state.turns[0].score, 22);
+  EXPECT_EQ(state.totalScore, 22);
+  EXPECT_EQ(state.turns[1].score, 77);
+  EXPECT_EQ(state.turnListRows[1], (TurnListRow{"KATERSE", "HUISKAT", "H8", "H", "old"}));
+  EXPECT_EQ(state.turns[2].score, 88);
+  for (int column = 12; column <= 14; ++column) {
+    EXPECT_TRUE(state.board.at(8, column).empty) << column;
+    EXPECT_EQ(state.displayGrid[7][column - 1].shown, '?') << column;
+  }
+  LetterCounts pool = state.countTable;
+  for (const char c : std::string("HUIS")) --pool[letterCode(c)];
+  EXPECT_EQ(state.pool, pool);
+  EXPECT_EQ(state.searchedTurn, 1);
+
+  // So does a blank the pool no longer holds, even after some tiles of the word
+  // were taken: none of them stays on the board.
+  state.countTable[letterCode('K')] = 2;
+  state.countTable[letterCode('T')] = 0;
+  state.countTable[0] = 0;
+  play(1, "KATERSE", "HUISKAt", 8, 8, true);
+  EXPECT_EQ(recomputeGame(state), 1);
+  EXPECT_EQ(state.totalScore, 22);
+  EXPECT_TRUE(state.board.at(8, 12).empty);
+  EXPECT_TRUE(state.board.at(8, 13).empty);
+  pool = state.countTable;
+  for (const char c : std::string("HUIS")) --pool[letterCode(c)];
+  EXPECT_EQ(state.pool, pool);
+
+  // With the tiles there, the same turns score as usual.
+  state.countTable[0] = 2;
+  EXPECT_EQ(recomputeGame(state), 3);
+  EXPECT_GT(state.turns[1].score, 0);
+  EXPECT_EQ(state.turns[2].score, 11);  // no new tile: the letters on the board
+}
+
 TEST_F(TurnCycleTest, OnlyASevenLetterRackIsSearched) {
   play(0, "HUISKAT", "HUIS", 8, 8, true);
   state.turns[1].rack = "KATER";

@@ -82,9 +82,10 @@ void MainWindow::loadGameCommand() {
 
 bool MainWindow::loadGame(const QString& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(game_, toFileSystemPath(path), &turnsLeftOver) != 0) {
-    prompts_.showMessage(this, kCaption, QStringLiteral("Kan bestand %1 niet lezen").arg(path),
-                         QMessageBox::Warning);
+  if (const int result = loadGameFile(game_, toFileSystemPath(path), &turnsLeftOver); result != 0) {
+    // The game stays as it was. The name goes in as the window shows it.
+    const QString text = fromLatin1(loadGameMessage(result, "%1")).arg(path);
+    prompts_.showMessage(this, kCaption, text, QMessageBox::Warning);
     return false;
   }
   fillCandidateList();
