@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "files/atomic_file.h"
 #include "files/paths.h"
+#include "files/regular_file.h"
 #include "game/letters.h"
 #include "game/turn.h"
 
@@ -213,11 +212,14 @@ PlayersFileStatus readPlayersFile(const std::string& path, PlayersRecord& record
   if (!std::filesystem::exists(path, error)) {
     return error ? PlayersFileStatus::Unreadable : PlayersFileStatus::Absent;
   }
-  if (!std::filesystem::is_regular_file(path, error)) return PlayersFileStatus::Unreadable;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return PlayersFileStatus::Unreadable;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return PlayersFileStatus::Unreadable;
+  // 999 players with an answer for each of 50 turns fit in well under this; a
+  // pipe or device there is never waited for.
+  constexpr size_t kLargestPlayersFile = size_t{8} << 20;
+  std::string text;
+  int readError = 0;
+  if (readRegularFile(path, kLargestPlayersFile, text, readError) != RegularRead::Read) {
+    return PlayersFileStatus::Unreadable;
+  }
   readPlayersText(text, record, problems);
   return PlayersFileStatus::Read;
 }
