@@ -18,18 +18,23 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 
+#include <unistd.h>
+
 #include "files/config_file.h"
+#include "files/file_writer.h"
 #include "files/save.h"
 #include "game/turn_cycle.h"
 #include "tests/report_games.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window.h"
+#include "ui/window/startup.h"
 
 namespace kwarrel::ui {
 namespace {
@@ -187,6 +192,19 @@ class WindowMendingTest : public QObject {
     QCOMPARE(shownText, QStringLiteral("Wenst U het programma te verlaten?"));
     QCOMPARE(boxFormat, Qt::PlainText);
     QCOMPARE(labelFormat, Qt::PlainText);
+  }
+
+  // A save into a pipe whose reader went away fails; the program, and the game in
+  // its memory, stay.
+  void aPipeWithoutReaderFailsTheWriteInsteadOfEndingTheProgram() {
+    kwarrel::ui::ignoreBrokenPipes();
+    int ends[2];
+    QVERIFY(::pipe(ends) == 0);
+    ::close(ends[0]);
+    const char byte = 'x';
+    QCOMPARE(kwarrel::realFileWriter().write(ends[1], &byte, 1), -1L);
+    QCOMPARE(errno, EPIPE);
+    ::close(ends[1]);
   }
 
   void wheelOverTheCandidateListLaysNothing() {

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <csignal>
 #include <memory>
 
 #include "dict/word_graph.h"
@@ -69,7 +70,10 @@ StartupOptions parseSwitches(const QStringList& arguments) {
   return options;
 }
 
+void ignoreBrokenPipes() { std::signal(SIGPIPE, SIG_IGN); }
+
 int runKwarrel(int& argc, char** argv) {
+  ignoreBrokenPipes();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kwarrel"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kwarrel"));

@@ -17,6 +17,10 @@ struct StartupOptions {
 // the command line, even glued to other text, and every "/laad=" path.
 StartupOptions parseSwitches(const QStringList& arguments);
 
+// A pipe whose reader goes away in the middle of a save makes the save fail
+// instead of ending the program, which would lose the game in memory.
+void ignoreBrokenPipes();
+
 // Runs the program until its window closes; returns the exit code.
 int runKwarrel(int& argc, char** argv);
 
