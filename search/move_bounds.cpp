@@ -31,14 +31,10 @@ Starts startsAt(const BoundLine& line, int anchor, int previousAnchor, int maxTi
     while (holdsTile(starts.first - 1)) --starts.first;
     starts.last = starts.first;
   }
-  // A left part lies on squares no tile touches, so no blocked square is among
-  // them but the anchor; words starting before a blocked one cannot reach the anchor.
-  for (int start = starts.last; start > starts.first; --start) {
-    if (((line.blocked >> (start - 1)) & 1u) != 0) {
-      starts.first = start;
-      break;
-    }
-  }
+  // Words starting before a blocked square cannot reach the anchor.
+  const uint32_t blockedBefore =
+      line.blocked & ((1u << starts.last) - 1) & ~((1u << starts.first) - 1);
+  if (blockedBefore != 0) starts.first = std::bit_width(blockedBefore);
   return starts;
 }
 
@@ -161,7 +157,8 @@ void boundAnchor(const BoundLine& line, int anchor, int previousAnchor, const Ra
     if (endsHere == 0) continue;
     const int end = std::bit_width(endsHere) - 1;
     const int tiles = line.emptyBefore[end + 1] - rank;
-    const int32_t wordFactor = line.wordFactors[end] / line.wordFactors[start - 1];
+    int32_t wordFactor = 1;  // only empty squares multiply the word
+    for (int i = 0; i < tiles; ++i) wordFactor *= squares[line.empties[rank + i]].wordFactor;
     const int32_t fixed = (line.points[end] - line.points[start - 1]) * wordFactor +
                           line.crossPoints[end] - line.crossPoints[start - 1] +
                           (tiles == kBonusTiles ? kBonus : 0);
@@ -175,7 +172,6 @@ void boundAnchor(const BoundLine& line, int anchor, int previousAnchor, const Ra
 }
 
 void BoundLine::total() {
-  wordFactors[0] = 1;
   points[0] = 0;
   crossPoints[0] = 0;
   emptyBefore[0] = 0;
@@ -183,7 +179,6 @@ void BoundLine::total() {
   int count = 0;
   for (int i = 1; i <= kBoardSize; ++i) {
     const ScoringSquare& square = squares[i];
-    wordFactors[i] = wordFactors[i - 1] * square.wordFactor;
     points[i] = points[i - 1] + square.points;
     crossPoints[i] = crossPoints[i - 1] + square.crossPoints;
     if (((tiles >> i) & 1u) == 0) empties[count++] = static_cast<uint8_t>(i);

@@ -56,7 +56,6 @@ struct BoundLine {
 
   // Running totals over squares 1..i, for the bounds of the rack's own tiles.
   void total();
-  std::array<int32_t, kBoardSide> wordFactors;  // product of the word factors
   std::array<int32_t, kBoardSide> points;       // sum of the tiles' points
   std::array<int32_t, kBoardSide> crossPoints;  // sum of the cross-words' points
   std::array<uint8_t, kBoardSide> emptyBefore;  // empty squares among 1..i-1
