@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <fstream>
 #include <map>
@@ -381,12 +382,13 @@ TEST_F(SearchTest, OneSlotSearchKeepsTheMoveOfTheSearchOfEveryAnchor) {
   int ties = 0;
   int blankBoards = 0;
   int bonusFlags = 0;
-  for (const LetterCounts* values : {&standard, &unusual, &negative}) {
-    state.valueTable = *values;
+  const std::array<const LetterCounts*, 3> tileValues = {&standard, &unusual, &negative};
+  for (size_t set = 0; set < tileValues.size(); ++set) {
+    state.valueTable = *tileValues[set];
     for (unsigned seed = 1; seed <= 36; ++seed) {
       const int turns = 1 + static_cast<int>(seed % 17);
       const int blanks = static_cast<int>(seed % 3);
-      SCOPED_TRACE("values " + std::to_string(values - &standard) + ", seed " +
+      SCOPED_TRACE("values " + std::to_string(set) + ", seed " +
                    std::to_string(seed) + ", " + std::to_string(blanks) + " blanks");
       testing::playSeededTurns(state, seed, turns);
       state.rackCounts = testing::randomRack(state, blanks);
