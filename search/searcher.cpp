@@ -1,6 +1,7 @@
 #include "search/searcher.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "search/square_moves.h"
 
@@ -138,9 +139,11 @@ void Searcher::searchBestFirst(GraphNode root) {
     }
     return;
   }
-  struct Line {
-    std::array<LineSquare, kBoardSide> squares;
-    std::array<ScoringSquare, kBoardSide> scoring;
+  // What scoring needs of the squares of each line with anchors. Only those lines
+  // are written: what a search touches of memory costs more than what it computes.
+  union LineScoring {
+    LineScoring() {}
+    std::array<ScoringSquare, kBoardSide> squares;
   };
   struct Anchor {
     AnchorBound bound;
@@ -150,7 +153,7 @@ void Searcher::searchBestFirst(GraphNode root) {
     uint8_t limit;    // letters a left part may have
   };
   constexpr int kMaxAnchors = 2 * kBoardSize * kBoardSize;
-  std::array<Line, 2 * kBoardSize> lines;
+  std::array<LineScoring, 2 * kBoardSize> lines;
   std::array<Anchor, kMaxAnchors> anchors;
   // By falling bound, then rising rank; the rank is the anchor's index in `anchors`.
   std::array<uint32_t, kMaxAnchors> order;
@@ -163,19 +166,19 @@ void Searcher::searchBestFirst(GraphNode root) {
     for (int lineIndex = 1; lineIndex <= kBoardSize; ++lineIndex) {
       const uint32_t squares = horizontal ? anchorsAcross_[lineIndex] : anchorsDown_[lineIndex];
       if (squares == 0) continue;
-      Line& line = lines[lineCount];
-      loadLine(horizontal, lineIndex, line.squares);
-      prepareScoring(horizontal, lineIndex, line.scoring.data());
+      ScoringSquare* scoring = std::construct_at(&lines[lineCount].squares)->data();
+      loadLine(horizontal, lineIndex, state_.line);
+      prepareScoring(horizontal, lineIndex, scoring);
       BoundLine bounded;
-      bounded.squares = line.scoring.data();
+      bounded.squares = scoring;
       for (int i = 1; i <= kBoardSize; ++i) {
-        const LineSquare& square = line.squares[i];
+        const LineSquare& square = state_.line[i];
         if (!square.empty) {
           bounded.tiles |= 1u << i;
         } else if ((square.check & layable() & kLetterBits) == 0) {
           bounded.blocked |= 1u << i;
         }
-        bounded.worthless |= line.scoring[i].points < 0 || line.scoring[i].crossPoints < 0;
+        bounded.worthless |= scoring[i].points < 0 || scoring[i].crossPoints < 0;
       }
       bounded.total();
       int previous = 0;
@@ -208,11 +211,10 @@ void Searcher::searchBestFirst(GraphNode root) {
     if (depths == 0) continue;
     if (anchor.line != currentLine) {
       currentLine = anchor.line;
-      const Line& line = lines[anchor.line];
-      state_.line = line.squares;
-      lineScoring_ = line.scoring.data();
       state_.horizontal = anchor.ordinal < 16 * 16 ? 1 : 0;
       state_.lineIndex = (anchor.ordinal / 16) % 16;
+      loadLine(state_.horizontal != 0, state_.lineIndex, state_.line);
+      lineScoring_ = lines[anchor.line].squares.data();
     }
     anchorBound_ = &anchor.bound;
     anchorOrdinal_ = anchor.ordinal;
