@@ -20,7 +20,7 @@ Searcher::Searcher(GameState& state, const AnchorDepths* depths)
       fileMoves_(activeSlots_ > 1),
       savedBlankFlags_(state.blankFlags),
       depths_(depths),
-      bestFirst_(activeSlots_ == 1 && depths == nullptr) {
+      bestFirst_(activeSlots_ == 1 && depths == nullptr && state.rackCounts[0] > 0) {
   for (int i = 0; i < activeSlots_; ++i) state_.moveSlots[i].score = 0;
   findWeakestSlot();
   for (int letter = 1; letter <= 26; ++letter) {

@@ -26,11 +26,13 @@ namespace kwarrel::KWARREL_SEARCH_VARIANT {
 // One search. Lives on the caller's stack; allocates nothing itself but, once per
 // game state, the left-part table.
 //
-// With one slot and every move wanted, anchors are searched by what a move there
-// can score at most (MoveBounds' bound, with the rack's own tiles), highest first,
-// and an anchor is passed over once the best move found beats every move it can
-// hold. The move kept is still the first of the best the visiting order meets: a
-// move of equal score replaces it only when found at an anchor visited earlier.
+// With one slot, every move wanted and a blank on the rack, anchors are searched
+// by what a move there can score at most (MoveBounds' bound, with the rack's own
+// tiles), highest first, and an anchor is passed over once the best move found
+// beats every move it can hold. The move kept is still the first of the best the
+// visiting order meets: a move of equal score replaces it only when found at an
+// anchor visited earlier. Without a blank the search is fast enough that bounding
+// it gains nothing: it visits every anchor in order.
 class Searcher {
  public:
   // With `depths`, only the moves it marks are searched (see MoveBounds).
