@@ -110,7 +110,9 @@ void Searcher::leftPartsFromTable(int limit) {
   const LineSquare& next = state_.line[state_.anchor + 1];
   const uint32_t follow = next.empty ? kNoTileFollows : letterBit(next.letter);
   const uint32_t size = tableSize_;
-  const auto depthLimit = static_cast<uint32_t>(limit);
+  // No longer left parts than the longest searched.
+  const auto depthLimit = std::min(static_cast<uint32_t>(limit),
+                                   static_cast<uint32_t>(std::bit_width(anchorDepths_)) - 1u);
   // Which left parts are passed over follows no pattern a processor could
   // predict, so the walk only notes the ones worth a closer look, without
   // branching, and looks at them afterwards, a batch at a time, in table order.

@@ -1,6 +1,7 @@
 #include "search/searcher.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "search/square_moves.h"
 
@@ -18,7 +19,8 @@ Searcher::Searcher(GameState& state, const AnchorDepths* depths)
       activeSlots_(std::clamp(state.activeSlots, 1, kMoveSlots)),
       fileMoves_(activeSlots_ > 1),
       savedBlankFlags_(state.blankFlags),
-      depths_(depths) {
+      depths_(depths),
+      bestFirst_(activeSlots_ == 1 && depths == nullptr && state.rackCounts[0] > 0) {
   for (int i = 0; i < activeSlots_; ++i) state_.moveSlots[i].score = 0;
   findWeakestSlot();
   for (int letter = 1; letter <= 26; ++letter) {
@@ -31,6 +33,10 @@ void Searcher::searchBoard() {
   if (root == 0) return;
   findAnchors();
   tableLeftParts(root, longestLeftPart());
+  if (bestFirst_) {
+    searchBestFirst(root);
+    return;
+  }
   for (const bool horizontal : {true, false}) {
     state_.horizontal = horizontal ? 1 : 0;
     for (int lineIndex = 1; lineIndex <= kBoardSize; ++lineIndex) searchLine(root, lineIndex);
@@ -40,7 +46,7 @@ void Searcher::searchBoard() {
 void Searcher::searchFirstMove() {
   state_.horizontal = 1;
   state_.lineIndex = kFirstMoveRow;
-  prepareScoring(true, kFirstMoveRow);
+  prepareScoring(true, kFirstMoveRow, scoring_.data());
   const GraphNode root = graph_.root();
   if (root != 0) firstMoveWalk(root, 0);
 }
@@ -76,12 +82,8 @@ void Searcher::searchLine(GraphNode root, int lineIndex) {
   state_.lineIndex = lineIndex;
   const uint32_t anchors = horizontal ? anchorsAcross_[lineIndex] : anchorsDown_[lineIndex];
   if (anchors == 0) return;
-  for (int i = 0; i < kBoardSide; ++i) {
-    const Cell& cell = horizontal ? state_.board.at(lineIndex, i) : state_.board.at(i, lineIndex);
-    state_.line[i] = LineSquare{cell.empty, cell.letter,
-                                horizontal ? cell.downCheck : cell.acrossCheck};
-  }
-  prepareScoring(horizontal, lineIndex);
+  loadLine(horizontal, lineIndex, state_.line);
+  prepareScoring(horizontal, lineIndex, scoring_.data());
   int previousAnchor = 0;
   for (uint32_t todo = anchors; todo != 0; todo &= todo - 1) {
     const int k = std::countr_zero(todo);
@@ -91,23 +93,149 @@ void Searcher::searchLine(GraphNode root, int lineIndex) {
       anchorDepths_ = (*depths_)[anchorDepthsIndex(horizontal, lineIndex, k)];
       if (anchorDepths_ == 0) continue;
     }
-    state_.anchor = k;
-    if (!state_.line[k - 1].empty) {
-      extendFromRun(k);
-    } else if (leftPartsTabled_) {
-      leftPartsFromTable(limit);
-    } else {
-      leftPart(root, false, limit, 0);
-    }
+    searchAnchor(root, k, limit);
+  }
+}
+
+void Searcher::loadLine(bool horizontal, int lineIndex,
+                        std::array<LineSquare, kBoardSide>& line) const {
+  for (int i = 0; i < kBoardSide; ++i) {
+    const Cell& cell = horizontal ? state_.board.at(lineIndex, i) : state_.board.at(i, lineIndex);
+    line[i] = LineSquare{cell.empty, cell.letter, horizontal ? cell.downCheck : cell.acrossCheck};
   }
 }
 
 // What scoring needs of each square of the line, gathered once per line.
-void Searcher::prepareScoring(bool horizontal, int lineIndex) {
+void Searcher::prepareScoring(bool horizontal, int lineIndex, ScoringSquare* scoring) const {
   for (int i = 1; i <= kBoardSize; ++i) {
-    scoring_[i] = horizontal ? scoringSquare(state_.board, lineIndex, i, true)
-                             : scoringSquare(state_.board, i, lineIndex, false);
+    scoring[i] = horizontal ? scoringSquare(state_.board, lineIndex, i, true)
+                            : scoringSquare(state_.board, i, lineIndex, false);
   }
+}
+
+// The moves from anchor `k` of the line in state_.line, with left parts of at
+// most `limit` letters.
+void Searcher::searchAnchor(GraphNode root, int k, int limit) {
+  state_.anchor = k;
+  if (!state_.line[k - 1].empty) {
+    extendFromRun(k);
+  } else if (leftPartsTabled_) {
+    leftPartsFromTable(limit);
+  } else {
+    leftPart(root, false, limit, 0);
+  }
+}
+
+// The one-slot search: every anchor's bound first, then the anchors by falling
+// bound (visiting order among equal ones), each only at the depths where a move
+// could still be kept.
+void Searcher::searchBestFirst(GraphNode root) {
+  const RackValues rack = rackValues(state_.rackCounts, state_.valueTable);
+  if (rack.overfull) {
+    // No bound covers more tiles than a rack holds: every anchor in visiting order.
+    for (const bool horizontal : {true, false}) {
+      state_.horizontal = horizontal ? 1 : 0;
+      for (int lineIndex = 1; lineIndex <= kBoardSize; ++lineIndex) searchLine(root, lineIndex);
+    }
+    return;
+  }
+  // What scoring needs of the squares of each line with anchors. Only those lines
+  // are written: what a search touches of memory costs more than what it computes.
+  union LineScoring {
+    LineScoring() {}
+    std::array<ScoringSquare, kBoardSide> squares;
+  };
+  struct Anchor {
+    AnchorBound bound;
+    int16_t ordinal;  // anchorDepthsIndex: rising in visiting order
+    uint8_t line;     // into lines
+    uint8_t square;
+    uint8_t limit;    // letters a left part may have
+  };
+  constexpr int kMaxAnchors = 2 * kBoardSize * kBoardSize;
+  std::array<LineScoring, 2 * kBoardSize> lines;
+  std::array<Anchor, kMaxAnchors> anchors;
+  // By falling bound, then rising rank; the rank is the anchor's index in `anchors`.
+  std::array<uint32_t, kMaxAnchors> order;
+  constexpr uint32_t kRankBits = 9;
+  constexpr int32_t kHighestKey = (1 << (32 - kRankBits)) - 1;
+  static_assert(kMaxAnchors <= (1 << kRankBits));
+  int count = 0;
+  int lineCount = 0;
+  for (const bool horizontal : {true, false}) {
+    for (int lineIndex = 1; lineIndex <= kBoardSize; ++lineIndex) {
+      const uint32_t squares = horizontal ? anchorsAcross_[lineIndex] : anchorsDown_[lineIndex];
+      if (squares == 0) continue;
+      ScoringSquare* scoring = std::construct_at(&lines[lineCount].squares)->data();
+      loadLine(horizontal, lineIndex, state_.line);
+      prepareScoring(horizontal, lineIndex, scoring);
+      BoundLine bounded;
+      bounded.squares = scoring;
+      for (int i = 1; i <= kBoardSize; ++i) {
+        const LineSquare& square = state_.line[i];
+        if (!square.empty) {
+          bounded.tiles |= 1u << i;
+        } else if ((square.check & layable() & kLetterBits) == 0) {
+          bounded.blocked |= 1u << i;
+        }
+        bounded.worthless |= scoring[i].points < 0 || scoring[i].crossPoints < 0;
+      }
+      bounded.total();
+      int previous = 0;
+      for (uint32_t todo = squares; todo != 0; todo &= todo - 1) {
+        const int k = std::countr_zero(todo);
+        Anchor& anchor = anchors[count];
+        boundAnchor(bounded, k, previous, rack, anchor.bound);
+        anchor.ordinal = static_cast<int16_t>(anchorDepthsIndex(horizontal, lineIndex, k));
+        anchor.line = static_cast<uint8_t>(lineCount);
+        anchor.square = static_cast<uint8_t>(k);
+        anchor.limit = static_cast<uint8_t>(k - previous - 1);
+        const int32_t key = kHighestKey - std::clamp(anchor.bound.most, 0, kHighestKey);
+        order[count] = (static_cast<uint32_t>(key) << kRankBits) | static_cast<uint32_t>(count);
+        ++count;
+        previous = k;
+      }
+      ++lineCount;
+    }
+  }
+  std::sort(order.begin(), order.begin() + count);
+
+  const bool sevensPossible = rack.tiles == kBonusTiles;
+  int currentLine = -1;
+  for (int i = 0; i < count; ++i) {
+    const Anchor& anchor = anchors[order[i] & ((1u << kRankBits) - 1)];
+    // The anchors after this one can hold no better move either (an anchor whose
+    // bound is 0 or less could only hold moves no slot keeps).
+    if (anchor.bound.most < weakestScore_ && (!sevensPossible || state_.bonusFlag != 0)) break;
+    const uint32_t depths = depthsWorthSearching(anchor.bound, anchor.ordinal);
+    if (depths == 0) continue;
+    if (anchor.line != currentLine) {
+      currentLine = anchor.line;
+      state_.horizontal = anchor.ordinal < 16 * 16 ? 1 : 0;
+      state_.lineIndex = (anchor.ordinal / 16) % 16;
+      loadLine(state_.horizontal != 0, state_.lineIndex, state_.line);
+      lineScoring_ = lines[anchor.line].squares.data();
+    }
+    anchorBound_ = &anchor.bound;
+    anchorOrdinal_ = anchor.ordinal;
+    anchorDepths_ = depths;
+    searchAnchor(root, anchor.square, anchor.limit);
+  }
+  anchorBound_ = nullptr;
+  lineScoring_ = scoring_.data();
+}
+
+uint32_t Searcher::depthsWorthSearching(const AnchorBound& bound, int ordinal) const {
+  const int32_t best = weakestScore_;
+  const bool tieWins = ordinal < keptOrdinal_;
+  // Scoring sets the bonus flag for every seven-tile move, kept or not: until one
+  // is scored, the squares where one could lie are searched as well.
+  uint32_t depths = state_.bonusFlag == 0 ? bound.sevenTiles : 0;
+  for (int d = 0; d < kRackSize; ++d) {
+    const int32_t most = bound.byDepth[d];
+    depths |= static_cast<uint32_t>((most > best) | ((most == best) & tieWins)) << d;
+  }
+  return depths;
 }
 
 // The tiles just before the anchor start the word; only the right part is free.
@@ -203,14 +331,18 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
 void Searcher::record(int length, int lastIndex) {
   if (length < 2) return;
   const int32_t score =
-      scoreOnSquares(&scoring_[lastIndex - length + 1], word_, state_.blankFlags.data(), length,
-                     state_.valueTable, state_.bonusFlag);
-  const bool keep = weakestSlot_ >= 0 && score > weakestScore_;
+      scoreOnSquares(&lineScoring_[lastIndex - length + 1], word_, state_.blankFlags.data(),
+                     length, state_.valueTable, state_.bonusFlag);
+  const bool keep = weakestSlot_ >= 0 && (score > weakestScore_ || (score == weakestScore_ &&
+                                                                    anchorOrdinal_ < keptOrdinal_));
   if (!keep && !fileMoves_) return;
   Move& move = keep ? state_.moveSlots[weakestSlot_] : candidate_;
   fillMove(move, length, lastIndex, score);
   if (fileMoves_) fileSquareMove(state_, move);
-  if (keep) findWeakestSlot();
+  if (!keep) return;
+  findWeakestSlot();
+  if (bestFirst_) keptOrdinal_ = anchorOrdinal_;
+  if (anchorBound_ != nullptr) anchorDepths_ = depthsWorthSearching(*anchorBound_, anchorOrdinal_);
 }
 
 void Searcher::fillMove(Move& move, int length, int lastIndex, int32_t score) const {

@@ -25,6 +25,14 @@ namespace kwarrel::KWARREL_SEARCH_VARIANT {
 
 // One search. Lives on the caller's stack; allocates nothing itself but, once per
 // game state, the left-part table.
+//
+// With one slot, every move wanted and a blank on the rack, anchors are searched
+// by what a move there can score at most (MoveBounds' bound, with the rack's own
+// tiles), highest first, and an anchor is passed over once the best move found
+// beats every move it can hold. The move kept is still the first of the best the
+// visiting order meets: a move of equal score replaces it only when found at an
+// anchor visited earlier. Without a blank the search is fast enough that bounding
+// it gains nothing: it visits every anchor in order.
 class Searcher {
  public:
   // With `depths`, only the moves it marks are searched (see MoveBounds).
@@ -64,7 +72,14 @@ class Searcher {
   // The board pass.
   void findAnchors();
   void searchLine(GraphNode root, int lineIndex);
-  void prepareScoring(bool horizontal, int lineIndex);
+  void loadLine(bool horizontal, int lineIndex, std::array<LineSquare, kBoardSide>& line) const;
+  void prepareScoring(bool horizontal, int lineIndex, ScoringSquare* scoring) const;
+  void searchAnchor(GraphNode root, int k, int limit);
+  void searchBestFirst(GraphNode root);
+  // The depths at the anchor of `bound` (visited `ordinal`-th) where a move may
+  // still replace the kept one, or, while no seven-tile move has been scored, lay
+  // seven tiles.
+  uint32_t depthsWorthSearching(const AnchorBound& bound, int ordinal) const;
   void extendFromRun(int k);
   void firstMoveWalk(GraphNode node, int depth);
 
@@ -187,7 +202,8 @@ class Searcher {
   const bool fileMoves_;
   const std::array<uint8_t, 16> savedBlankFlags_;
   uint8_t word_[16] = {};
-  std::array<ScoringSquare, kBoardSide> scoring_{};  // squares of the line searched
+  std::array<ScoringSquare, kBoardSide> scoring_{};  // squares of the line searched ...
+  const ScoringSquare* lineScoring_ = scoring_.data();  // ... or where they are kept
   uint32_t rackLetters_ = 0;  // letters the rack still holds as real tiles
   bool leftPartsTabled_ = false;
   uint32_t tableSize_ = 0;  // left parts in the table
@@ -196,6 +212,12 @@ class Searcher {
   std::array<uint16_t, kBoardSide> anchorsDown_{};
   const AnchorDepths* depths_;  // null: every move
   uint32_t anchorDepths_ = kEveryDepth;  // of the anchor searched
+  // Best first (see above): the anchor searched, its rank in visiting order, and
+  // the rank of the anchor the kept move was found at (-1: none kept).
+  const bool bestFirst_;
+  const AnchorBound* anchorBound_ = nullptr;
+  int anchorOrdinal_ = 0;
+  int keptOrdinal_ = -1;
   int weakestSlot_ = -1;
   int32_t weakestScore_ = kNoScoreYet;
   Move candidate_;  // a filed move that no slot keeps

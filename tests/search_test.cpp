@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <fstream>
 #include <map>
@@ -393,6 +394,106 @@ TEST_F(SearchTest, SearchWithinBoundsFindsEveryMoveAboveTheThreshold) {
 
 // Racks of many blanks have more left parts than the search keeps in its table;
 // each anchor then builds its own, and finds exactly the same moves in the same order.
+// The one-slot search takes the anchors best bound first and passes over those
+// that cannot beat the move it holds; it must keep the very move (of several equal
+// ones, the first in visiting order) and set the bonus flag exactly as a search of
+// every anchor in visiting order does, whatever the tile values.
+TEST_F(SearchTest, OneSlotSearchKeepsTheMoveOfTheSearchOfEveryAnchor) {
+  const auto oneSlot = [&](bool everyAnchor) {
+    state.activeSlots = 1;
+    state.bonusFlag = 0;
+    clearSquareMoves(state);
+    computeCrossChecks(state);
+    std::vector<Move> results;
+    if (everyAnchor) {
+      AnchorDepths all;
+      all.fill(kEveryDepth);
+      searchBoardWithin(state, all, results);
+    } else {
+      searchBoard(state, results);
+    }
+    std::vector<std::string> kept = texts(results);
+    kept.push_back(state.bonusFlag != 0 ? "bonus" : "no bonus");
+    return kept;
+  };
+  // Ties for the best among the moves the full lists file.
+  const auto bestIsTied = [&]() {
+    state.activeSlots = kMoveSlots;
+    search();
+    int32_t best = 0;
+    int count = 0;
+    for (const Move& move : allFiled()) {
+      if (move.score > best) {
+        best = move.score;
+        count = 0;
+      }
+      count += move.score == best ? 1 : 0;
+    }
+    return best > 0 && count > 1;
+  };
+  LetterCounts standard = state.valueTable;
+  LetterCounts unusual = standard;
+  unusual[letterCode('E')] = 10;
+  unusual[letterCode('N')] = 0;  // worth nothing, but no blank
+  unusual[0] = 3;                // a blank worth something
+  LetterCounts negative = standard;
+  negative[letterCode('A')] = -2;
+
+  int ties = 0;
+  int blankBoards = 0;
+  int bonusFlags = 0;
+  const std::array<const LetterCounts*, 3> tileValues = {&standard, &unusual, &negative};
+  for (size_t set = 0; set < tileValues.size(); ++set) {
+    state.valueTable = *tileValues[set];
+    for (unsigned seed = 1; seed <= 36; ++seed) {
+      const int turns = 1 + static_cast<int>(seed % 17);
+      const int blanks = static_cast<int>(seed % 3);
+      SCOPED_TRACE("values " + std::to_string(set) + ", seed " +
+                   std::to_string(seed) + ", " + std::to_string(blanks) + " blanks");
+      testing::playSeededTurns(state, seed, turns);
+      state.rackCounts = testing::randomRack(state, blanks);
+      const LetterCounts rack = state.rackCounts;
+      const std::vector<std::string> expected = oneSlot(true);
+      EXPECT_EQ(oneSlot(false), expected);
+      EXPECT_EQ(state.rackCounts, rack);
+      ties += bestIsTied() ? 1 : 0;
+      bonusFlags += expected.back() == "bonus" ? 1 : 0;
+      bool blankOnBoard = false;
+      for (int row = 1; row <= kBoardSize; ++row) {
+        for (int column = 1; column <= kBoardSize; ++column) {
+          const Cell& cell = state.board.at(row, column);
+          blankOnBoard |= !cell.empty && cell.points == 0 && state.valueTable[cell.letter] != 0;
+        }
+      }
+      blankBoards += blankOnBoard ? 1 : 0;
+    }
+  }
+  EXPECT_GE(ties, 10) << "equal best moves must decide some cases";
+  EXPECT_GE(blankBoards, 10);
+  EXPECT_GE(bonusFlags, 5);
+
+  // More tiles than a rack holds, no bound covers them: every anchor is searched.
+  testing::playSeededTurns(state, 5, 6);
+  state.rackCounts.fill(0);
+  state.rackCounts[0] = 1;
+  for (const char c : std::string("ERNSTAL")) ++state.rackCounts[letterCode(c)];
+  const std::vector<std::string> expected = oneSlot(true);
+  EXPECT_EQ(oneSlot(false), expected);
+  ASSERT_GT(expected.size(), 1u);
+
+  // The first move, with the unusual letter values: the first of the best the walk
+  // meets (the reference values a blank at 0).
+  state.valueTable = unusual;
+  state.valueTable[0] = 0;
+  resetBoard(state);
+  state.rackCounts = testing::randomRack(state, 1);
+  const std::vector<ReferenceMove> first = testing::enumerateMoves(state, state.rackCounts, true);
+  state.activeSlots = 1;
+  const std::vector<Move> found = searchFirst();
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(describe(found.front()), describe(testing::keptResults(first, 1).front()));
+}
+
 TEST_F(SearchTest, RacksOfManyBlanksFindEveryMoveWithoutTheLeftPartTable) {
   testing::playSeededTurns(state, 31, 2);
   LetterCounts rack{};
