@@ -39,6 +39,11 @@ struct PaintInput {
 
 void paintMainWindow(QPainter& painter, const PaintInput& input);
 
+// The board alone (labels, squares, letters, values and the selected turn's word)
+// in squares of `cellWidth` x `cellHeight` from the top-left corner, in the fonts
+// of `input`: the players' screen paints it at its own size.
+void paintBoard(QPainter& painter, const PaintInput& input, int cellWidth, int cellHeight);
+
 // The four clock squares in the button row.
 void paintClock(QPainter& painter, const PaintInput& input);
 

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "files/game_file.h"
+#include "files/players_save.h"
 #include "files/save.h"
 #include "game/auto_game.h"
 #include "game/turn_cycle.h"
@@ -58,7 +59,8 @@ void MainWindow::saveGameCommand() {
   const QString path = prompts_.saveFileName(this, lastPath_, saveFilter(), QStringLiteral("txt"));
   if (path.isEmpty()) return;
   rememberPath(path);
-  const bool saved = saveGame(game_, toLatin1(lastPath_));
+  const bool saved = saveGameWithPlayers(game_, players_->session().record(), toLatin1(lastPath_));
+  if (saved) players_->session().saved(lastPath_);
   fillCandidateList();
   refreshGameView();
   if (!saved) {
@@ -69,6 +71,11 @@ void MainWindow::saveGameCommand() {
 }
 
 void MainWindow::loadGameCommand() {
+  if (players_->session().unsaved() &&
+      !prompts_.askYesNo(this, kCaption, QStringLiteral("De spelers en hun oplossingen zijn niet bewaard. "
+                                                        "Toch een ander spel inladen?"))) {
+    return;
+  }
   const QString path = prompts_.openFileName(this, lastPath_, openFilter());
   if (path.isEmpty()) return;
   rememberPath(path);
@@ -77,13 +84,21 @@ void MainWindow::loadGameCommand() {
 
 bool MainWindow::loadGame(const QString& path) {
   bool turnsLeftOver = false;
-  if (loadGameFile(game_, toLatin1(path), &turnsLeftOver) != 0) {
+  std::vector<std::string> problems;
+  if (loadGameWithPlayers(game_, players_->session().recordToLoad(), toLatin1(path), problems,
+                          &turnsLeftOver) != 0) {
     prompts_.showMessage(this, kCaption, QStringLiteral("Kan bestand %1 niet lezen").arg(path),
                          QMessageBox::Warning);
     return false;
   }
+  players_->session().loaded(path);
   fillCandidateList();
   refreshGameView();
+  if (!problems.empty()) {
+    QStringList lines;
+    for (const std::string& problem : problems) lines << fromLatin1(problem);
+    prompts_.showMessage(this, kCaption, lines.join(QLatin1Char('\n')), QMessageBox::Warning);
+  }
   if (turnsLeftOver) {
     prompts_.showMessage(
         this, kCaption,
@@ -142,6 +157,8 @@ void MainWindow::newGameCommand() {
   }
   candidates_->clear();
   newGame(game_);
+  // A new game of the same evening: the players stay, their answers go.
+  players_->session().clearAnswers();
   refreshGameView();
 }
 
@@ -241,6 +258,7 @@ void MainWindow::turnSelectionChanged() {
   const QList<QTableWidgetItem*> selected = turnList_->selectedItems();
   game_.selectedTurn = selected.isEmpty() ? -1 : selected.front()->row();
   update();
+  players_->turnSelected(game_.selectedTurn);
 }
 
 void MainWindow::selectTurnRow(int turnIndex) {
@@ -259,6 +277,7 @@ void MainWindow::deleteSelectedTurn() {
     return;
   }
   deleteTurn(game_, t);
+  players_->session().turnDeleted(t);
   refreshGameView();
   turnList_->setFocus();
 }
@@ -266,6 +285,7 @@ void MainWindow::deleteSelectedTurn() {
 void MainWindow::insertBeforeSelectedTurn() {
   const int t = game_.selectedTurn;
   if (!insertTurn(game_, t)) return;
+  players_->session().turnInserted(t, game_.maxTurns);
   fillCandidateList();
   refreshGameView();
   entryTitle_ = QStringLiteral("Ingave beurt %1").arg(t + 1);
@@ -300,12 +320,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // --- Closing ----------------------------------------------------------------
 
 bool MainWindow::confirmQuit() {
-  return prompts_.askYesNo(this, kCaption, QStringLiteral("Wenst U het programma te verlaten?"));
+  const QString question = QStringLiteral("Wenst U het programma te verlaten?");
+  if (!players_->session().unsaved()) return prompts_.askYesNo(this, kCaption, question);
+  return prompts_.askYesNo(
+      this, kCaption, QStringLiteral("De spelers en hun oplossingen zijn niet bewaard. ") + question);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (confirmQuit()) {
     event->accept();
+    players_->closeAll();
   } else {
     event->ignore();
   }
