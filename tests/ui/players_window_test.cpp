@@ -274,6 +274,8 @@ class PlayersWindowTest : public QObject {
     QCOMPARE(game->currentDraw, draw);
     QCOMPARE(window->candidateList()->count(), candidates);
     QVERIFY(game->turns[3].word.empty());
+    // The turn being played does not count in the standings before it is laid.
+    QCOMPARE(window->players().session().standings().tops.size(), size_t{3});
     // And it keeps counting down.
     const int now = window->secondsLeft();
     QTRY_VERIFY_WITH_TIMEOUT(window->secondsLeft() < now, 3000);

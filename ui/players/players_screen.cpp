@@ -170,11 +170,18 @@ void PlayersScreen::paintStandings(QPainter& painter) {
                               : QStringLiteral("Uitslag na beurt %1").arg(standings.tops.size());
   painter.drawText(QRect(margin, margin, width() - 2 * margin, 2 * line), Qt::AlignLeft | Qt::AlignVCenter,
                    heading);
-  const int top = margin + 2 * line + margin;
-  const int fit = std::max(0, (height() - top - margin) / line);
-  painter.setFont(lineFont_);
   const int nameWidth = width() / 2;
   const int numberWidth = (width() - 2 * margin - nameWidth) / 4;
+  painter.setFont(lineFont_);
+  painter.setPen(Qt::darkGray);
+  const QString headings[] = {QStringLiteral("Totaal"), QStringLiteral("Achterstand"), QStringLiteral("%")};
+  for (int i = 0; i < 3; ++i) {
+    painter.drawText(QRect(margin + nameWidth + i * numberWidth, margin + 2 * line, numberWidth, line),
+                     Qt::AlignRight | Qt::AlignVCenter, headings[i]);
+  }
+  painter.setPen(Qt::black);
+  const int top = margin + 3 * line;
+  const int fit = std::max(0, (height() - top - margin) / line);
   int y = top;
   for (const Uitslag& row : standings.rows) {
     if ((y - top) / line >= fit) break;

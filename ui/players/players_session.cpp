@@ -106,7 +106,14 @@ const JudgedGame& PlayersSession::judged() {
 
 const Klassement& PlayersSession::standings() {
   if (standingsStale_ || judgedStale_) {
-    standings_ = klassement(record_, judged());
+    // A turn drawn but not laid yet is being played: its top is not shown before
+    // it is laid, and nobody falls behind on it while the clock runs.
+    const int played = judged().turnsPlayed;
+    int laid = played;
+    while (laid > 0 && !game_.turns[laid - 1].hasValidWord()) --laid;
+    judged_.turnsPlayed = laid;
+    standings_ = klassement(record_, judged_);
+    judged_.turnsPlayed = played;
     standingsStale_ = false;
   }
   return standings_;

@@ -52,6 +52,7 @@ class PlayersSession : public QObject {
   std::string enterSlip(int turnIndex, const kwarrel::SlipLine& slip);
 
   const kwarrel::JudgedGame& judged();
+  // Over the turns laid: a turn drawn whose move is not laid yet is left out.
   const kwarrel::Klassement& standings();
 
  signals:

@@ -128,6 +128,7 @@ void SlipsWindow::fillRow(int row) {
   }
   const QBrush refused = judgement != nullptr && judgement->refused ? QBrush(QColor(176, 0, 0)) : QBrush();
   table_->item(row, kRemark)->setForeground(refused);
+  table_->item(row, kRemark)->setToolTip(texts[kRemark]);
 }
 
 void SlipsWindow::slipEntered(int number, int turnIndex) {
