@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -49,9 +50,15 @@ class ScriptedPrompts : public Prompts {
     return fileName;
   }
   std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-  bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+  bool choosePrinter(QWidget*, QPrinter& printer) override {
+    if (pdfPath.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return true;
+  }
 
   std::deque<bool> answers;
+  QString pdfPath;
   QStringList questions;
   QStringList messages;
   QString fileName;
@@ -322,6 +329,17 @@ class PlayersWindowTest : public QObject {
     QVERIFY(screen->showsStandings());
     QTest::keyClick(screen, Qt::Key_Space);
     QVERIFY(!screen->showsStandings());
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keyClick(screen, Qt::Key_F11);
+    QVERIFY(screen->isFullScreen());
+    QTest::keyClick(screen, Qt::Key_F11);
+    QVERIFY(!screen->isFullScreen());
+    // Closing the screen leaves the game and the main window as they were.
+    const int total = game->totalScore;
+    screen->close();
+    QTRY_VERIFY(window->players().playersScreen() == nullptr);
+    QCOMPARE(game->totalScore, total);
     QVERIFY(!window->isHidden());
   }
 
@@ -355,6 +373,11 @@ class PlayersWindowTest : public QObject {
     const QByteArray text = csv.readAll();
     QVERIFY(text.startsWith("plaats;nummer;naam;"));
     QVERIFY(text.contains("1;2;Bert;" + points.toLatin1() + ";"));
+
+    // F9 prints the standings.
+    prompts->pdfPath = folder->filePath("uitslag.pdf");
+    QTest::keyClick(standings->table(), Qt::Key_F9);
+    QVERIFY(QFileInfo(prompts->pdfPath).size() > 0);
   }
 
   void newGameKeepsPlayersAndClearsAnswers() {

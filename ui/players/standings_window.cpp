@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -50,9 +50,6 @@ StandingsWindow::StandingsWindow(PlayersSession& session, Prompts& prompts, QWid
   save_ = new QPushButton(QStringLiteral("&Bewaren"), this);
   save_->setAutoDefault(false);
   connect(save_, &QPushButton::clicked, this, &StandingsWindow::saveStandings);
-  auto* print = new QShortcut(QKeySequence(Qt::Key_F9), this);
-  print->setContext(Qt::WindowShortcut);
-  connect(print, &QShortcut::activated, this, &StandingsWindow::printStandings);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(new QLabel(QStringLiteral("F9=Afdrukken"), this));
@@ -93,6 +90,15 @@ void StandingsWindow::refill() {
     }
     ++row;
   }
+}
+
+void StandingsWindow::keyPressEvent(QKeyEvent* event) {
+  // F9 prints, as in the help window; the table passes it on.
+  if (event->key() == Qt::Key_F9) {
+    printStandings();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 QString StandingsWindow::title() const {

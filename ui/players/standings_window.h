@@ -30,6 +30,9 @@ class StandingsWindow : public QWidget {
   void saveStandings();
   void printStandings();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QString title() const;
 
