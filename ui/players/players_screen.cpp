@@ -170,8 +170,8 @@ void PlayersScreen::paintStandings(QPainter& painter) {
                               : QStringLiteral("Uitslag na beurt %1").arg(standings.tops.size());
   painter.drawText(QRect(margin, margin, width() - 2 * margin, 2 * line), Qt::AlignLeft | Qt::AlignVCenter,
                    heading);
-  const int nameWidth = width() / 2;
-  const int numberWidth = (width() - 2 * margin - nameWidth) / 4;
+  const int nameWidth = width() * 2 / 5;
+  const int numberWidth = (width() - 2 * margin - nameWidth) / 3;
   painter.setFont(lineFont_);
   painter.setPen(Qt::darkGray);
   const QString headings[] = {QStringLiteral("Totaal"), QStringLiteral("Achterstand"), QStringLiteral("%")};
