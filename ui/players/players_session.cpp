@@ -50,10 +50,8 @@ void PlayersSession::takeOver(const PlayersRecord& from) {
 }
 
 void PlayersSession::clearAnswers() {
-  if (record_.answers.empty()) {
-    gameChanged();
-    return;
-  }
+  // The new game's refresh shows the rest.
+  if (record_.answers.empty()) return;
   record_.answers.clear();
   recordChanged();
 }
