@@ -72,6 +72,30 @@ std::string setAnswer(PlayersRecord& record, int number, int turnIndex, const An
   return {};
 }
 
+bool removePlayer(PlayersRecord& record, int number) {
+  const auto found = std::find_if(record.players.begin(), record.players.end(),
+                                  [number](const Player& player) { return player.number == number; });
+  if (found == record.players.end()) return false;
+  record.players.erase(found);
+  std::erase_if(record.answers, [number](const auto& entry) { return entry.first.first == number; });
+  return true;
+}
+
+void takeOverPlayers(PlayersRecord& record, const PlayersRecord& from) {
+  for (const Player& player : from.players) setPlayer(record, player.number, player.name);
+}
+
+int nextPlayerNumber(const PlayersRecord& record) {
+  // Players are kept by number: the last has the highest.
+  if (record.players.empty()) return 1;
+  const int last = record.players.back().number;
+  if (last < kMaxPlayerNumber) return last + 1;
+  for (int number = 1; number <= kMaxPlayerNumber; ++number) {
+    if (record.find(number) == nullptr) return number;
+  }
+  return 0;
+}
+
 namespace {
 
 // Rebuilds the answers with each turn index passed through `moved`; a negative

@@ -79,6 +79,16 @@ std::string setPlayer(PlayersRecord& record, int number, std::string_view name);
 // The answer itself is judged later: a refused move is kept with its message.
 std::string setAnswer(PlayersRecord& record, int number, int turnIndex, const Answer& answer);
 
+// Takes the player and all of their answers away; false when there is no such player.
+bool removePlayer(PlayersRecord& record, int number);
+
+// The players of `from` added to `record` (or renamed there, by number); their
+// answers are not taken over.
+void takeOverPlayers(PlayersRecord& record, const PlayersRecord& from);
+
+// The next free player number after the highest one; 0 when 999 is taken.
+int nextPlayerNumber(const PlayersRecord& record);
+
 // A turn deleted from the game takes its answers with it; the answers of later
 // turns move one turn up with their turns.
 void deleteTurnAnswers(PlayersRecord& record, int turnIndex);

@@ -63,6 +63,7 @@ CheckWordDialog::CheckWordDialog(const kwarrel::GameState& state, QWidget* paren
 
   resultLabel_ = new QLabel(this);
   resultLabel_->setAlignment(Qt::AlignCenter);
+  resultLabel_->setTextFormat(Qt::PlainText);
   QPalette white = resultLabel_->palette();
   white.setColor(QPalette::Window, Qt::white);
   resultLabel_->setPalette(white);

@@ -238,6 +238,10 @@ void paintMainWindow(QPainter& painter, const PaintInput& input) {
   paintClock(painter, input);
 }
 
+void paintBoard(QPainter& painter, const PaintInput& input, int cellWidth, int cellHeight) {
+  paintSquares(painter, input, cellWidth, cellHeight);
+}
+
 QRect clockRect(const PaintInput& input) {
   const int cw = cellWidthFor(input.client.width());
   const int rh = cellHeightFor(input.client.height(), input.fonts.bottomLineHeight);

@@ -46,6 +46,11 @@ void paintMainWindow(QPainter& painter, const PaintInput& input);
 inline constexpr int kMaxClockSeconds = 99 * 60 + 59;
 std::string clockDigits(int secondsLeft, int thinkTime);
 
+// The board alone (labels, squares, letters, values and the selected turn's word)
+// in squares of `cellWidth` x `cellHeight` from the top-left corner, in the fonts
+// of `input`: the players' screen paints it at its own size.
+void paintBoard(QPainter& painter, const PaintInput& input, int cellWidth, int cellHeight);
+
 // The clock squares in the button row, one a character.
 void paintClock(QPainter& painter, const PaintInput& input);
 

@@ -51,6 +51,9 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, const QString& program
   connect(&layoutTimer_, &QTimer::timeout, this, &MainWindow::layoutControls);
   connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::clockTick);
 
+  players_ = std::make_unique<PlayersViews>(game_, prompts_, *this, [this] {
+    return ClockView{clockRunning_, secondsLeft_};
+  });
   createControls();
   createShortcuts();
   setMinimumHeight(3 * QFontMetrics(QApplication::font()).height());
@@ -138,6 +141,9 @@ void MainWindow::createShortcuts() {
       {Qt::Key_F1, kCmdHelp, false},          {Qt::Key_1, kCmdHelp, false},
       {Qt::Key_F4, kCmdShowMaximum, false},   {Qt::Key_4, kCmdShowMaximum, false},
       {Qt::Key_F10, kCmdEnterSelected, false},
+      {Qt::Key_F6, kCmdPlayers, false},       {Qt::Key_6, kCmdPlayers, false},
+      {Qt::Key_F8, kCmdSlips, false},         {Qt::Key_8, kCmdSlips, false},
+      {Qt::Key_F11, kCmdStandings, false},    {Qt::Key_F12, kCmdPlayersScreen, false},
       // Alt with the upper-case letter; the lower-case one is the button's own mnemonic.
       {Qt::ALT | Qt::SHIFT | Qt::Key_B, kCmdSave, true},
       {Qt::ALT | Qt::SHIFT | Qt::Key_I, kCmdLoad, true},
@@ -243,6 +249,7 @@ void MainWindow::refreshGameView() {
   scoreBox_->setText(QString::number(game_.totalScore));
   refreshRemainingLetters();
   update();
+  players_->gameChanged();
 }
 
 // --- Clock ------------------------------------------------------------------
@@ -264,12 +271,14 @@ void MainWindow::toggleClock() {
   }
   layoutControls();
   update();
+  players_->clockChanged();
 }
 
 void MainWindow::clockTick() {
   if (!clockRunning_) return;
   --secondsLeft_;
   update(clockRect(paintInput()));
+  players_->clockChanged();
   if (secondsLeft_ >= 27 && secondsLeft_ <= 30) {
     playSignal(false);
   } else if (secondsLeft_ >= 1 && secondsLeft_ <= 3) {
@@ -287,7 +296,10 @@ void MainWindow::playSignal(bool second) { signals_.playSignal(second, game_.set
 // --- Commands -------------------------------------------------------------
 
 void MainWindow::runCommand(int command, bool altHeld) {
-  if (clockRunning_ && command != kCmdClock && command != kCmdClockKey) return;
+  // The players' windows change no game: they work while the clock runs.
+  const bool whileClockRuns = command == kCmdClock || command == kCmdClockKey || command == kCmdSlips ||
+                              command == kCmdStandings || command == kCmdPlayersScreen;
+  if (clockRunning_ && !whileClockRuns) return;
   switch (command) {
     case kCmdSave: saveGameCommand(); break;
     case kCmdLoad: loadGameCommand(); break;
@@ -308,6 +320,10 @@ void MainWindow::runCommand(int command, bool altHeld) {
     case kCmdEnterSelected: enterSelectedTurn(); break;
     case kCmdEnterNext: enterNextTurn(); break;
     case kCmdHelp: openHelp(HelpText::Main); break;
+    case kCmdPlayers: players_->openPlayersDialog(); break;
+    case kCmdSlips: players_->openSlips(slipsTurnFor(game_)); break;
+    case kCmdStandings: players_->openStandings(); break;
+    case kCmdPlayersScreen: players_->togglePlayersScreen(); break;
     default: break;
   }
 }

@@ -15,6 +15,7 @@
 #include "ui/base/prompts.h"
 #include "ui/base/ui_fonts.h"
 #include "ui/base/window_hooks.h"
+#include "ui/players/players_views.h"
 #include "ui/window/board_painter.h"
 #include "ui/window/candidate_list.h"
 #include "ui/window/layout.h"
@@ -46,6 +47,10 @@ enum Command {
   kCmdEnterSelected = 14,
   kCmdEnterNext = 16,
   kCmdHelp = 18,
+  kCmdPlayers = 20,
+  kCmdSlips = 21,
+  kCmdStandings = 22,
+  kCmdPlayersScreen = 23,
 };
 
 class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObserver {
@@ -82,6 +87,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   const QString& entryTitle() const { return entryTitle_; }
   void clockTick();
   int layoutCount() const { return layoutCount_; }
+  PlayersViews& players() { return *players_; }
 
   // WindowHooks: the dialogs' changes that act at once.
   void fontChanged(FontRole role) override;
@@ -164,6 +170,8 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   QString lastPath_;
   QProgressDialog* autoProgress_ = nullptr;
   kwarrel::GameObserver* previousObserver_ = nullptr;
+  // Last, so that its windows go before the rest of the main window.
+  std::unique_ptr<PlayersViews> players_;
 };
 
 }  // namespace kwarrel::ui

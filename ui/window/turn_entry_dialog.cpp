@@ -73,6 +73,8 @@ TurnEntryDialog::TurnEntryDialog(GameState& game, int turnIndex, const QString& 
 
   message_->setMinimumHeight(QFontMetrics(message_->font()).height() * 2);
   message_->setWordWrap(true);
+  // A message may quote what was typed: shown as typed, never as markup.
+  message_->setTextFormat(Qt::PlainText);
 
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;

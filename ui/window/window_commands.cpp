@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "files/game_file.h"
+#include "files/players_save.h"
 #include "files/save.h"
 #include "game/auto_game.h"
 #include "game/turn_cycle.h"
@@ -63,7 +64,9 @@ void MainWindow::saveGameCommand() {
   rememberPath(path);
   // For the page-per-turn report the message names the page that failed.
   std::string failedPath;
-  const bool saved = saveGame(game_, toFileSystemPath(lastPath_), failedPath);
+  const bool saved = saveGameWithPlayers(game_, players_->session().record(),
+                                         toFileSystemPath(lastPath_), failedPath);
+  if (saved) players_->session().saved(lastPath_);
   fillCandidateList();
   refreshGameView();
   if (!saved) {
@@ -74,6 +77,11 @@ void MainWindow::saveGameCommand() {
 }
 
 void MainWindow::loadGameCommand() {
+  if (players_->session().unsaved() &&
+      !prompts_.askYesNo(this, kCaption, QStringLiteral("De spelers en hun oplossingen zijn niet bewaard. "
+                                                        "Toch een ander spel inladen?"))) {
+    return;
+  }
   const QString path = prompts_.openFileName(this, lastPath_, openFilter());
   if (path.isEmpty()) return;
   rememberPath(path);
@@ -82,14 +90,23 @@ void MainWindow::loadGameCommand() {
 
 bool MainWindow::loadGame(const QString& path) {
   bool turnsLeftOver = false;
-  if (const int result = loadGameFile(game_, toFileSystemPath(path), &turnsLeftOver); result != 0) {
+  std::vector<std::string> problems;
+  if (const int result = loadGameWithPlayers(game_, players_->session().recordToLoad(),
+                                             toFileSystemPath(path), problems, &turnsLeftOver);
+      result != 0) {
     // The game stays as it was. The name goes in as the window shows it.
     const QString text = fromLatin1(loadGameMessage(result, "%1")).arg(path);
     prompts_.showMessage(this, kCaption, text, QMessageBox::Warning);
     return false;
   }
+  players_->session().loaded(path);
   fillCandidateList();
   refreshGameView();
+  if (!problems.empty()) {
+    QStringList lines;
+    for (const std::string& problem : problems) lines << fromLatin1(problem);
+    prompts_.showMessage(this, kCaption, lines.join(QLatin1Char('\n')), QMessageBox::Warning);
+  }
   if (turnsLeftOver) {
     prompts_.showMessage(
         this, kCaption,
@@ -148,6 +165,8 @@ void MainWindow::newGameCommand() {
   }
   candidates_->clear();
   newGame(game_);
+  // A new game of the same evening: the players stay, their answers go.
+  players_->session().clearAnswers();
   refreshGameView();
 }
 
@@ -252,6 +271,7 @@ void MainWindow::turnSelectionChanged() {
   const QList<QTableWidgetItem*> selected = turnList_->selectedItems();
   game_.selectedTurn = selected.isEmpty() ? -1 : selected.front()->row();
   update();
+  players_->turnSelected(game_.selectedTurn);
 }
 
 void MainWindow::selectTurnRow(int turnIndex) {
@@ -270,6 +290,7 @@ void MainWindow::deleteSelectedTurn() {
     return;
   }
   deleteTurn(game_, t);
+  players_->session().turnDeleted(t);
   refreshGameView();
   turnList_->setFocus();
 }
@@ -277,6 +298,7 @@ void MainWindow::deleteSelectedTurn() {
 void MainWindow::insertBeforeSelectedTurn() {
   const int t = game_.selectedTurn;
   if (!insertTurn(game_, t)) return;
+  players_->session().turnInserted(t, game_.maxTurns);
   fillCandidateList();
   refreshGameView();
   entryTitle_ = QStringLiteral("Ingave beurt %1").arg(t + 1);
@@ -321,12 +343,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // --- Closing ----------------------------------------------------------------
 
 bool MainWindow::confirmQuit() {
-  return prompts_.askYesNo(this, kCaption, QStringLiteral("Wenst U het programma te verlaten?"));
+  const QString question = QStringLiteral("Wenst U het programma te verlaten?");
+  if (!players_->session().unsaved()) return prompts_.askYesNo(this, kCaption, question);
+  return prompts_.askYesNo(
+      this, kCaption, QStringLiteral("De spelers en hun oplossingen zijn niet bewaard. ") + question);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (confirmQuit()) {
     event->accept();
+    players_->closeAll();
   } else {
     event->ignore();
   }
