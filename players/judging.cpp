@@ -1,5 +1,7 @@
 #include "players/judging.h"
 
+#include <algorithm>
+
 #include "game/turn_cycle.h"
 #include "game/turn_entry.h"
 #include "search/score.h"
@@ -76,6 +78,24 @@ bool TurnJudge::prepare(int turnIndex) {
   return true;
 }
 
+int TurnJudge::laidTurns(int count) {
+  // The scratch game no longer holds a prepared turn.
+  turnIndex_ = -1;
+  top_ = 0;
+  notPlayed_ = "Geen beurt voorbereid";
+  GameState& scratch = *scratch_;
+  for (int i = 0; i < scratch.maxTurns; ++i) {
+    if (i < count) {
+      scratch.turns[i] = game_.turns[i];
+    } else {
+      scratch.turns[i].clear();
+    }
+  }
+  // The replay alone: nothing is searched.
+  const int inProgress = replayGame(scratch);
+  return inProgress < 0 ? count : std::min(inProgress, count);
+}
+
 Judgement TurnJudge::judge(const Answer& answer) {
   if (!notPlayed_.empty()) return refusal(notPlayed_);
   if (answer.bareScore) {
@@ -136,6 +156,7 @@ JudgedGame judgeGame(const GameState& game, const PlayersRecord& record) {
       judged.judgements[{number, t}] = notPlayed.empty() ? judge.judge(*answer) : refusal(notPlayed);
     }
   }
+  judged.turnsCounted = judge.laidTurns(judged.turnsPlayed);
   return judged;
 }
 

@@ -29,7 +29,10 @@ struct JudgedTurn {
 
 struct JudgedGame {
   std::vector<JudgedTurn> turns;  // one per turn of the game
-  int turnsPlayed = 0;            // turns 0..turnsPlayed-1 are played
+  int turnsPlayed = 0;            // turns 0..turnsPlayed-1 are played: their answers are judged
+  // Turns 0..turnsCounted-1 are laid as well and count in the standings; a turn
+  // drawn but not laid yet is still being played, and nobody falls behind on it.
+  int turnsCounted = 0;
   // (player number, turn index) -> the judgement of that answer.
   std::map<std::pair<int, int>, Judgement> judgements;
 
@@ -53,6 +56,9 @@ class TurnJudge {
   int32_t top() const { return top_; }
   // Why the prepared turn is not played; empty when it is.
   const std::string& notPlayedMessage() const { return notPlayed_; }
+
+  // How many of the first `count` turns of the game are laid, one after another.
+  int laidTurns(int count);
 
   // Judges one answer for the prepared turn.
   Judgement judge(const Answer& answer);

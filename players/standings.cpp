@@ -40,7 +40,7 @@ std::string percentageText(int64_t part, int64_t whole) {
 
 Klassement klassement(const PlayersRecord& record, const JudgedGame& judged) {
   Klassement result;
-  for (int t = 0; t < judged.turnsPlayed; ++t) {
+  for (int t = 0; t < judged.turnsCounted; ++t) {
     result.tops.push_back(judged.turns[t].top);
     result.topTotal += judged.turns[t].top;
   }
@@ -48,7 +48,7 @@ Klassement klassement(const PlayersRecord& record, const JudgedGame& judged) {
     Uitslag& row = result.rows.emplace_back();
     row.number = player.number;
     row.name = player.name;
-    for (int t = 0; t < judged.turnsPlayed; ++t) {
+    for (int t = 0; t < judged.turnsCounted; ++t) {
       const int32_t points = judged.points(player.number, t);
       row.turnScores.push_back(points);
       row.total += points;

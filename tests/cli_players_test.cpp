@@ -18,7 +18,7 @@ class CliPlayers : public cli_runner::CliTest {
     CliTest::SetUp();
     if (IsSkipped()) return;
     // TAXIEND 98, BEZWIJKE 138, EEN 3 (the E of E11 lay there).
-    write("spel.txt", "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\nENORSTA 11 E EEN\n");
+    write("spel.txt", "IDNXAET TAXIEND 8 B\nKWEEZBJ E4 V BEZWIJKE\nENORSTA EEN 11 E\n");
   }
   RunResult run(const std::string& args) const { return runHere(args, Capture::Stdout); }
 };

@@ -10,6 +10,7 @@
 #include "files/players_save.h"
 #include "files/save.h"
 #include "files/standings_report.h"
+#include "game/draw.h"
 #include "game/turn_cycle.h"
 #include "players/judging.h"
 #include "players/standings.h"
@@ -154,6 +155,36 @@ TEST(Standings, EqualTotalsShareAPlaceListedByNumber) {
             "plaats;nummer;naam;totaal;achterstand;percentage;tops;beurt 1;beurt 2;beurt 3");
   EXPECT_NE(csv.find("\n4;7;Dirk;0;-" + std::to_string(topTotal) + ";0,00;0;0;0;0\n"),
             std::string::npos);
+}
+
+// While the clock of a turn runs, its top is not laid yet: nobody falls behind on
+// it, though a slip handed in early is judged already. Laid, the turn counts.
+TEST(Standings, ADrawnTurnCountsOnceItIsLaid) {
+  auto state = report_games::newGame();
+  report_games::playThreeTurns(*state);
+  state->random.seed(3);
+  state->turns[3].rack = drawRack(*state);
+  ASSERT_EQ(state->turns[3].rack.size(), 7u);
+  report_games::recompute(*state);
+  ASSERT_FALSE(state->results.empty());
+  const Move top = state->results.front();
+  PlayersRecord record = playersOf({{1, "Ans"}});
+  setAnswer(record, 1, 3, moveAnswer(top.row - 1, top.column - 'A', top.horizontal != 0, top.word));
+
+  const JudgedGame drawn = judgeGame(*state, record);
+  EXPECT_EQ(drawn.turnsPlayed, 4);
+  EXPECT_EQ(drawn.turnsCounted, 3);
+  EXPECT_EQ(drawn.points(1, 3), top.score);
+  const Klassement during = klassement(record, drawn);
+  EXPECT_EQ(during.tops.size(), 3u);
+  EXPECT_EQ(during.rows[0].total, 0);
+
+  state->turns[3].play(top);
+  report_games::recompute(*state);
+  const Klassement after = klassement(record, judgeGame(*state, record));
+  ASSERT_EQ(after.tops.size(), 4u);
+  EXPECT_EQ(after.rows[0].total, top.score);
+  EXPECT_EQ(after.rows[0].tops, 1);
 }
 
 TEST(Standings, PercentageHasTwoDecimalsRoundedHalfUpWithAComma) {

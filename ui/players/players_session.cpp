@@ -104,14 +104,10 @@ const JudgedGame& PlayersSession::judged() {
 
 const Klassement& PlayersSession::standings() {
   if (standingsStale_ || judgedStale_) {
-    // A turn drawn but not laid yet is being played: its top is not shown before
-    // it is laid, and nobody falls behind on it while the clock runs.
-    const int played = judged().turnsPlayed;
-    int laid = played;
-    while (laid > 0 && !game_.turns[laid - 1].hasValidWord()) --laid;
-    judged_.turnsPlayed = laid;
-    standings_ = klassement(record_, judged_);
-    judged_.turnsPlayed = played;
+    // A turn drawn but not laid yet counts only once it is laid (the judging
+    // says so): its top is not shown before, and nobody falls behind on it while
+    // the clock runs.
+    standings_ = klassement(record_, judged());
     standingsStale_ = false;
   }
   return standings_;
