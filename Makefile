@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS = -G Ninja -DKWARREL_WERROR=ON
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 600
-FUZZ_TARGETS = game_text game_save config_file colour_file turn_entry
+FUZZ_TARGETS = game_text game_save config_file colour_file turn_entry word_list
 
 .PHONY: all setup build run test asan bench fuzz install clean
 
