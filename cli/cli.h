@@ -51,6 +51,13 @@ void prepareGame(GameState& state, const Arguments& arguments);
 // later turns would be lost; --maxb gives the game more turns).
 bool loadGame(GameState& state, const std::string& path);
 
+// The words a command plays by: the list given with "--woordenlijst FILE", else
+// (when `programFolderList`) the program folder's woordenlijst.txt, else the
+// built-in list. A list given that cannot be used is nullptr after a Dutch
+// message; a program folder's list that cannot be used gives way to the built-in
+// one, with a message.
+const WordGraph* wordsInUse(const Arguments& arguments, bool programFolderList = true);
+
 int runCheck(int argc, char** argv);
 int runMoves(int argc, char** argv);
 int runSquare(int argc, char** argv);
@@ -61,10 +68,10 @@ int runEnter(int argc, char** argv);
 int runDemo(int argc, char** argv);
 
 // Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
-void benchAutoGames(bool quick);
+void benchAutoGames(const WordGraph& words, bool quick);
 
 // Times 1,000 draw optimisation passes for `kwarrel-cli bench` (prints its own lines).
-void benchDrawOptimisation(bool quick);
+void benchDrawOptimisation(const WordGraph& words, bool quick);
 
 // The seed of the random generator: "--seed N", else the time in seconds; nullopt
 // for a seed that is not a number.
