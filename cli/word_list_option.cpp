@@ -1,7 +1,9 @@
 // The word list a command plays by: --woordenlijst FILE, else the program
 // folder's woordenlijst.txt, else the list built into the program.
 #include <cstdio>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "cli/cli.h"
 #include "files/word_list_file.h"
@@ -13,7 +15,10 @@ const WordGraph* wordsInUse(const Arguments& arguments, bool programFolderList) 
   static std::optional<WordGraph> own;
   const std::optional<std::string> given = arguments.value("woordenlijst");
   const std::string path = given ? *given : programFolderWordList();
-  if (!given && (!programFolderList || !readWordListFile(path))) return &builtInWordGraph();
+  std::error_code missing;
+  if (!given && (!programFolderList || !std::filesystem::exists(path, missing))) {
+    return &builtInWordGraph();
+  }
 
   OwnWordList loaded = loadOwnWordList(path, wordGraphCachePath(path));
   if (loaded.graph) {

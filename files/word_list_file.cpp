@@ -29,24 +29,68 @@ struct CacheKey {
   bool operator==(const CacheKey&) const = default;
 };
 
+int64_t modificationTime(const std::string& path) {
+  std::error_code error;
+  const auto time = std::filesystem::last_write_time(path, error);
+  return error ? 0 : static_cast<int64_t>(time.time_since_epoch().count());
+}
+
 // A 64-bit checksum over eight bytes at a time: it catches damage and edits, not
 // deliberate forgery, and reads a list of a few megabytes in a millisecond or two.
-uint64_t checksum(std::string_view bytes) {
-  uint64_t hash = 0x243F6A8885A308D3ull ^ bytes.size();
-  size_t pos = 0;
-  const auto mix = [&hash](uint64_t chunk) {
-    hash = (hash ^ chunk) * 0x9E3779B97F4A7C15ull;
-    hash ^= hash >> 31;
-  };
-  for (; pos + 8 <= bytes.size(); pos += 8) {
-    uint64_t chunk = 0;
-    for (int i = 7; i >= 0; --i) chunk = (chunk << 8) | static_cast<uint8_t>(bytes[pos + i]);
-    mix(chunk);
+// Fed piece by piece, so a list need not be held whole to be checked.
+class Checksum {
+ public:
+  void add(std::string_view bytes) {
+    for (const char c : bytes) {
+      pending_ |= uint64_t{static_cast<uint8_t>(c)} << (8 * pendingCount_);
+      if (++pendingCount_ == 8) flush();
+    }
+    size_ += bytes.size();
   }
-  uint64_t tail = 0;
-  for (size_t i = bytes.size(); i-- > pos;) tail = (tail << 8) | static_cast<uint8_t>(bytes[i]);
-  mix(tail);
-  return hash;
+
+  uint64_t finish() {
+    flush();
+    mix(size_);
+    return hash_;
+  }
+
+ private:
+  void mix(uint64_t chunk) {
+    hash_ = (hash_ ^ chunk) * 0x9E3779B97F4A7C15ull;
+    hash_ ^= hash_ >> 31;
+  }
+  void flush() {
+    mix(pending_);
+    pending_ = 0;
+    pendingCount_ = 0;
+  }
+
+  uint64_t hash_ = 0x243F6A8885A308D3ull;
+  uint64_t pending_ = 0;
+  int pendingCount_ = 0;
+  uint64_t size_ = 0;
+};
+
+uint64_t checksum(std::string_view bytes) {
+  Checksum sum;
+  sum.add(bytes);
+  return sum.finish();
+}
+
+// The key of the list at `path` as it is now, read in pieces: a start with an
+// unchanged list then touches little more memory than its cache.
+std::optional<CacheKey> listKey(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  Checksum sum;
+  uint64_t size = 0;
+  char piece[65536];
+  while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+    sum.add(std::string_view(piece, static_cast<size_t>(in.gcount())));
+    size += static_cast<uint64_t>(in.gcount());
+  }
+  if (in.bad()) return std::nullopt;
+  return CacheKey{size, modificationTime(path), sum.finish()};
 }
 
 void putUint64(std::string& out, uint64_t value) {
@@ -59,12 +103,6 @@ uint64_t getUint64(std::string_view bytes, size_t pos) {
   uint64_t value = 0;
   for (int i = 7; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[pos + i]);
   return value;
-}
-
-int64_t modificationTime(const std::string& path) {
-  std::error_code error;
-  const auto time = std::filesystem::last_write_time(path, error);
-  return error ? 0 : static_cast<int64_t>(time.time_since_epoch().count());
 }
 
 // A name as reports and titles show it: printable ASCII, at most 80 characters.
@@ -153,6 +191,20 @@ OwnWordList packListBytes(std::string_view bytes, const std::string& fileName,
   return result;
 }
 
+// The name line at the start of the list, when it has one.
+std::string listNameAt(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string first;
+  std::getline(in, first);
+  return listNameOf(first, bareName(path));
+}
+
+OwnWordList unreadableList(const std::string& listPath) {
+  OwnWordList unreadable;
+  unreadable.error = "kan " + listPath + " niet lezen";
+  return unreadable;
+}
+
 }  // namespace
 
 std::string programFolderWordList() { return inFolder(programFolder(), kOwnWordListFile); }
@@ -172,12 +224,19 @@ std::string wordGraphCachePath(const std::string& listPath) {
 std::optional<std::string> readWordListFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxWordListBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+  // Read in one piece: a start with a cached list reads megabytes, and copying
+  // them while the text grows would cost more than the reading.
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  // A file that grew meanwhile is read to its end all the same.
+  char more[4096];
+  while (in.read(more, sizeof more) || in.gcount() > 0) {
+    bytes.append(more, static_cast<size_t>(in.gcount()));
     if (bytes.size() > kMaxWordListBytes) return std::nullopt;
   }
   if (in.bad()) return std::nullopt;
@@ -191,30 +250,31 @@ OwnWordList packWordList(std::string_view bytes, const std::string& fileName,
 
 OwnWordList loadOwnWordList(const std::string& listPath, const std::string& cachePath,
                             const PackProgress& progress) {
-  const std::optional<std::string> bytes = readWordListFile(listPath);
-  if (!bytes) {
-    OwnWordList unreadable;
-    unreadable.error = "kan " + listPath + " niet lezen";
-    return unreadable;
-  }
-  const CacheKey key{bytes->size(), modificationTime(listPath), checksum(*bytes)};
-  const std::string name = listNameOf(*bytes, bareName(listPath));
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(listPath, error);
+  if (error || size > kMaxWordListBytes) return unreadableList(listPath);
+  const std::optional<CacheKey> key = listKey(listPath);
+  if (!key) return unreadableList(listPath);
   if (const std::optional<std::string> cache = readWordListFile(cachePath)) {
     size_t wordCount = 0;
-    if (std::optional<WordGraph> graph = graphFromCache(*cache, key, wordCount)) {
+    if (std::optional<WordGraph> graph = graphFromCache(*cache, *key, wordCount)) {
       OwnWordList cached;
       cached.graph = std::move(graph);
-      cached.graph->setOrigin({name, wordCount});
+      cached.graph->setOrigin({listNameAt(listPath), wordCount});
       cached.fromCache = true;
       return cached;
     }
   }
+  // Packed from the bytes whose key the cache gets, should the list change meanwhile.
+  const std::optional<std::string> bytes = readWordListFile(listPath);
+  if (!bytes) return unreadableList(listPath);
+  const CacheKey bytesKey{bytes->size(), key->listTime, checksum(*bytes)};
+  const std::string name = listNameOf(*bytes, bareName(listPath));
   std::vector<uint8_t> records;
   OwnWordList packed = packListBytes(*bytes, name, progress, &records);
   if (packed.graph) {
-    std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(cachePath).parent_path(), error);
-    writeFileAtomically(cachePath, cacheBytes(key, packed.reading.words.size(), records));
+    writeFileAtomically(cachePath, cacheBytes(bytesKey, packed.reading.words.size(), records));
   }
   return packed;
 }
