@@ -5,7 +5,8 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS = -G Ninja -DKWARREL_WERROR=ON
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 600
-FUZZ_TARGETS = game_text game_file game_save config_file colour_file turn_entry players_file
+FUZZ_TARGETS = game_text game_file game_save config_file colour_file turn_entry players_file \
+               word_list
 
 .PHONY: all setup build run test asan bench fuzz install clean
 

@@ -25,8 +25,8 @@ struct GameRun {
 
 // Default settings, not the configuration file: the figures must not depend on
 // where the bench runs. Stuck games are not written anywhere.
-GameRun playGame(uint32_t seed, int loops) {
-  GameState state(builtInWordGraph());
+GameRun playGame(const WordGraph& words, uint32_t seed, int loops) {
+  GameState state(words);
   state.maxTurns = kDefaultMaxTurns;
   state.settings.optimisationLoops = loops;
   state.random.seed(seed);
@@ -40,12 +40,12 @@ GameRun playGame(uint32_t seed, int loops) {
   return run;
 }
 
-void benchGames(int loops, int seedCount) {
+void benchGames(const WordGraph& words, int loops, int seedCount) {
   std::vector<double> times;
   long long totals = 0;
   int played = 0;
   for (int i = 0; i < seedCount; ++i) {
-    const GameRun run = playGame(kSeeds[i], loops);
+    const GameRun run = playGame(words, kSeeds[i], loops);
     times.push_back(run.milliseconds);
     totals += run.total;
     played += run.played;
@@ -62,11 +62,11 @@ void benchGames(int loops, int seedCount) {
 
 }  // namespace
 
-void benchAutoGames(bool quick) {
+void benchAutoGames(const WordGraph& words, bool quick) {
   std::printf("Automatische spellen van %d beurten\n", kDefaultMaxTurns);
   constexpr int kAllSeeds = static_cast<int>(std::size(kSeeds));
-  benchGames(1, kAllSeeds);
-  benchGames(100, quick ? 1 : kAllSeeds);
+  benchGames(words, 1, kAllSeeds);
+  benchGames(words, 100, quick ? 1 : kAllSeeds);
 }
 
 }  // namespace kwarrel::cli

@@ -24,8 +24,8 @@ constexpr uint32_t kPassSeed = 2024;
 
 // A seeded game of best moves played with a bag without blanks, so that both
 // variants of the bench share one board; `blanks` then go back into the bag.
-std::unique_ptr<GameState> midGame(int32_t blanks) {
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+std::unique_ptr<GameState> midGame(const WordGraph& words, int32_t blanks) {
+  auto state = std::make_unique<GameState>(words);
   state->activeSlots = 1;
   state->random.seed(kGameSeed);
   state->countTable[0] = 0;
@@ -62,8 +62,8 @@ DrawRun runPasses(GameState& state, int turn) {
   return run;
 }
 
-void benchPasses(const char* label, int32_t blanks, int repeats) {
-  const std::unique_ptr<GameState> state = midGame(blanks);
+void benchPasses(const WordGraph& words, const char* label, int32_t blanks, int repeats) {
+  const std::unique_ptr<GameState> state = midGame(words, blanks);
   const int turn = recomputeGame(*state);
   std::vector<double> seconds;
   DrawRun run;
@@ -79,12 +79,12 @@ void benchPasses(const char* label, int32_t blanks, int repeats) {
 
 }  // namespace
 
-void benchDrawOptimisation(bool quick) {
+void benchDrawOptimisation(const WordGraph& words, bool quick) {
   std::printf("Trekkingsoptimalisatie (1 plaats), %d lussen, mediaan van %d keer\n", kPasses,
               quick ? 1 : 3);
   const int repeats = quick ? 1 : 3;
-  benchPasses("Met blanco's:", tilePreset(TilePreset::Nieuw).counts[0], repeats);
-  benchPasses("Zonder blanco's:", 0, repeats);
+  benchPasses(words, "Met blanco's:", tilePreset(TilePreset::Nieuw).counts[0], repeats);
+  benchPasses(words, "Zonder blanco's:", 0, repeats);
 }
 
 }  // namespace kwarrel::cli

@@ -56,6 +56,13 @@ bool loadGame(GameState& state, const std::string& path);
 // be read of it is reported on standard error and skipped.
 bool loadGameAndPlayers(GameState& state, PlayersRecord& record, const std::string& path);
 
+// The words a command plays by: the list given with "--woordenlijst FILE", else
+// (when `programFolderList`) the program folder's woordenlijst.txt, else the
+// built-in list. A list given that cannot be used is nullptr after a Dutch
+// message; a program folder's list that cannot be used gives way to the built-in
+// one, with a message.
+const WordGraph* wordsInUse(const Arguments& arguments, bool programFolderList = true);
+
 int runCheck(int argc, char** argv);
 int runMoves(int argc, char** argv);
 int runSquare(int argc, char** argv);
@@ -70,10 +77,10 @@ int runOplossing(int argc, char** argv);
 int runKlassement(int argc, char** argv);
 
 // Times whole automatic games for `kwarrel-cli bench` (prints its own lines).
-void benchAutoGames(bool quick);
+void benchAutoGames(const WordGraph& words, bool quick);
 
 // Times 1,000 draw optimisation passes for `kwarrel-cli bench` (prints its own lines).
-void benchDrawOptimisation(bool quick);
+void benchDrawOptimisation(const WordGraph& words, bool quick);
 
 // Times judging 40 players' answers over a game of 22 turns for `kwarrel-cli bench`
 // (prints its own lines).

@@ -40,7 +40,7 @@ int runAuto(int argc, char** argv) {
   const std::optional<Arguments> parsed = parseArguments(
       argc, argv, 2,
       {"limit-blanks", "blank-every-draw", "q-needs-u", "stop-at-bonzel", "alphabetical"},
-      {"load", "seed", "loops", "maxb"});
+      {"load", "seed", "loops", "maxb", "woordenlijst"});
   if (!parsed) return usageError(kAutoUsage);
   if (parsed->positional.size() != 1) return usageError(kAutoUsage);
   const std::string& outPath = parsed->positional[0];
@@ -53,7 +53,9 @@ int runAuto(int argc, char** argv) {
     if (!loops) return usageError(kAutoUsage, "Ongeldig aantal voor --loops (0..9999)");
   }
 
-  GameState state(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*parsed);
+  if (words == nullptr) return kExitRejected;
+  GameState state(*words);
   prepareGame(state, *parsed);
   if (loops) state.settings.optimisationLoops = static_cast<int32_t>(*loops);
   applyFlags(*parsed, state.settings);

@@ -107,8 +107,8 @@ void measurePosition(GameState& state, const std::string& draw, BenchResult& res
 
 // A seeded game in which every turn plays the best move of its draw; each position
 // after the first move is measured with its drawn rack.
-void playGame(unsigned seed, BenchResult& result) {
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+void playGame(const WordGraph& words, unsigned seed, BenchResult& result) {
+  auto state = std::make_unique<GameState>(words);
   state->random.seed(seed);
   state->activeSlots = 1;
   int turn = recomputeGame(*state);
@@ -179,16 +179,21 @@ void printMostMoves(const char* blanks, std::vector<BlankRackTime> racks) {
 }  // namespace
 
 int runBench(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {"quick"}, {});
+  const auto arguments = parseArguments(argc, argv, 2, {"quick"}, {"woordenlijst"});
   if (!arguments || !arguments->positional.empty()) {
-    return usageError("Gebruik: kwarrel-cli bench [--quick]\n");
+    return usageError("Gebruik: kwarrel-cli bench [--quick] [--woordenlijst BESTAND]\n");
   }
+  // The figures must not depend on where the bench runs: the program folder's
+  // list is not used, only a list given.
+  const WordGraph* words = wordsInUse(*arguments, false);
+  if (words == nullptr) return kExitRejected;
+  if (!words->origin().isBuiltIn()) std::printf("Met %s\n", wordListName(*words).c_str());
   const bool quick = arguments->has("quick");
   const int wanted = quick ? kQuickPositions : kFullPositions;
 
   BenchResult result;
   for (unsigned seed = 1; result.positions < wanted && seed <= kMaxGames; ++seed) {
-    playGame(seed, result);
+    playGame(*words, seed, result);
   }
 
   std::printf("Zoekmeting: %d stellingen uit %d spellen\n", result.positions, result.games);
@@ -207,8 +212,8 @@ int runBench(int argc, char** argv) {
     printMostMoves(kBlankLabels[blanks], result.blankRacks[blanks]);
   }
   std::fflush(stdout);
-  benchAutoGames(quick);
-  benchDrawOptimisation(quick);
+  benchAutoGames(*words, quick);
+  benchDrawOptimisation(*words, quick);
   benchPlayers(quick);
   return kExitDone;
 }

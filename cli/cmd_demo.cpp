@@ -10,9 +10,11 @@ namespace kwarrel::cli {
 
 int runDemo(int argc, char** argv) {
   const char* const usage = "Gebruik: kwarrel-cli demo [--seed N] [--maxb N]\n";
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"seed", "maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"seed", "maxb", "woordenlijst"});
   if (!arguments || !arguments->positional.empty()) return usageError(usage);
-  GameState state(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
+  GameState state(*words);
   prepareGame(state, *arguments);
   const std::optional<uint32_t> seed = seedFor(*arguments);
   if (!seed) return usageError(usage, "Ongeldige startwaarde voor --seed");

@@ -45,7 +45,8 @@ int runEnter(int argc, char** argv) {
   std::string outOption;
   std::vector<char*> arguments = withLongOptions(argc, argv, outOption);
   const std::optional<Arguments> parsed =
-      parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"}, {"out", "maxb"});
+      parseArguments(argc, arguments.data(), 2, {"skip-wordlist", "skip-all"},
+                     {"out", "maxb", "woordenlijst"});
   if (!parsed) return usageError(kEnterUsage);
   if (parsed->positional.size() != 6) return usageError(kEnterUsage);
   if (parsed->has("skip-wordlist") && parsed->has("skip-all")) {
@@ -65,7 +66,9 @@ int runEnter(int argc, char** argv) {
                                                           : EntryCheck::Full;
   const std::string outPath = parsed->value("out").value_or(gamePath);
 
-  GameState state(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*parsed);
+  if (words == nullptr) return kExitRejected;
+  GameState state(*words);
   prepareGame(state, *parsed);
   PlayersRecord players;
   if (!loadGameAndPlayers(state, players, gamePath)) return kExitRejected;

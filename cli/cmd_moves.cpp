@@ -15,10 +15,13 @@ const char* const kMovesUsage = "Gebruik: kwarrel-cli moves SPEL [--rack LETTERS
 }  // namespace
 
 int runMoves(int argc, char** argv) {
-  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"}, {"rack", "maxb"});
+  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {"beste"},
+                                                          {"rack", "maxb", "woordenlijst"});
   if (!parsed || parsed->positional.size() != 1) return usageError(kMovesUsage);
 
-  GameState state(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*parsed);
+  if (words == nullptr) return kExitRejected;
+  GameState state(*words);
   if (!loadGameForSearch(state, *parsed)) return kExitRejected;
   for (const std::string& line : candidateLines(state.results, state.bestOnly || parsed->has("beste"))) {
     std::printf("%s\n", line.c_str());

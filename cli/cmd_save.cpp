@@ -12,14 +12,16 @@
 namespace kwarrel::cli {
 
 int runSave(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb", "woordenlijst"});
   if (!arguments || arguments->positional.size() != 2) {
     return usageError("Gebruik: kwarrel-cli save SPEL UIT [--maxb N]\n");
   }
   const std::string& gamePath = arguments->positional[0];
   const std::string& outPath = arguments->positional[1];
 
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
+  auto state = std::make_unique<GameState>(*words);
   prepareGame(*state, *arguments);
   PlayersRecord players;
   if (!loadGameAndPlayers(*state, players, gamePath)) return kExitRejected;

@@ -23,7 +23,7 @@ void printLines(const char* label, const std::vector<std::string>& lines) {
 }  // namespace
 
 int runSquare(int argc, char** argv) {
-  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {}, {"rack", "maxb"});
+  const std::optional<Arguments> parsed = parseArguments(argc, argv, 2, {}, {"rack", "maxb", "woordenlijst"});
   if (!parsed || parsed->positional.size() != 2) return usageError(kSquareUsage);
   int row0 = 0;
   int column0 = 0;
@@ -32,7 +32,9 @@ int runSquare(int argc, char** argv) {
     return usageError(kSquareUsage, "Ongeldig vakje");
   }
 
-  GameState state(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*parsed);
+  if (words == nullptr) return kExitRejected;
+  GameState state(*words);
   if (!loadGameForSearch(state, *parsed)) return kExitRejected;
   const std::optional<SquarePossibilities> possibilities = squarePossibilities(state, row0, column0);
   if (!possibilities) return kExitDone;

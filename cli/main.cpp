@@ -8,7 +8,7 @@ namespace {
 
 const char* const kUsage =
     "Gebruik: kwarrel-cli OPDRACHT ...\n"
-    "  check WOORD...            woorden opzoeken in de woordenlijst\n"
+    "  check WOORD...            woorden opzoeken in de woordenlijst in gebruik\n"
     "  moves SPEL [--rack LETTERS] [--beste]\n"
     "                            zetten van de beurt in uitvoering\n"
     "  square SPEL VAKJE [--rack LETTERS]\n"
@@ -26,7 +26,9 @@ const char* const kUsage =
     "  bench [--quick]           snelheidsmeting\n"
     "  demo [--seed N]           korte demonstratie\n"
     "Opdrachten met een spel kennen ook --maxb N: het aantal beurten (11..50,\n"
-    "standaard 22). Elke opdracht met een spel leest Kwar2002.cfg uit de huidige map.\n";
+    "standaard 22). Elke opdracht met een spel leest Kwar2002.cfg uit de huidige map.\n"
+    "Opdrachten met woorden (alle behalve bench) spelen met woordenlijst.txt uit de\n"
+    "programmamap als die er is; --woordenlijst BESTAND kiest een andere lijst.\n";
 
 struct Command {
   const char* name;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 extern "C" const unsigned char kwarrel_word_graph_begin[];
@@ -151,6 +152,12 @@ bool isListedWord(const WordGraph& graph, std::string_view text) {
     if (node == 0) return false;
   }
   return isEndOfWord(node);
+}
+
+std::string wordListName(const WordGraph& graph) {
+  const WordListOrigin& origin = graph.origin();
+  if (origin.isBuiltIn()) return "ingebouwde woordenlijst";
+  return "woordenlijst " + origin.fileName + " (" + std::to_string(origin.wordCount) + " woorden)";
 }
 
 const WordGraph& builtInWordGraph() {

@@ -9,7 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kwarrel {
@@ -55,6 +57,15 @@ constexpr size_t kGraphHeaderSize = 8;
 constexpr int kGraphErrorBadLength = 24;
 constexpr int kGraphErrorBadData = 13;
 
+// Where the words of a graph came from: a club's own list has a file name and a
+// word count; the list built into the program has neither.
+struct WordListOrigin {
+  std::string fileName;
+  size_t wordCount = 0;
+
+  bool isBuiltIn() const { return fileName.empty(); }
+};
+
 class WordGraph {
  public:
   // Expands packed records (header, then 3- or 4-byte records). No record, a
@@ -98,6 +109,9 @@ class WordGraph {
   size_t nodeCount() const { return storage_.size(); }
   GraphNode node(uint32_t index) const { return storage_[index]; }
 
+  const WordListOrigin& origin() const { return origin_; }
+  void setOrigin(WordListOrigin origin) { origin_ = std::move(origin); }
+
  private:
   // childWithLetter for a sibling list that cannot be indexed: the first match.
   GraphNode scanForChild(GraphNode node, int letter) const;
@@ -105,7 +119,12 @@ class WordGraph {
   // One allocation: the node array; a node's high half holds the letter set of the
   // sibling run from its first child to that child's last sibling.
   std::vector<GraphNode> storage_;
+  WordListOrigin origin_;
 };
+
+// The list a graph was made from, as the version text and `kwarrel-cli check`
+// name it: "ingebouwde woordenlijst", or the file name and its word count.
+std::string wordListName(const WordGraph& graph);
 
 // Whether `text` is a word of the graph; lower and upper case alike. Any character
 // outside a-z and A-Z makes it not a word.

@@ -2,6 +2,7 @@
 
 #include "files/atomic_file.h"
 #include "files/html_text.h"
+#include "files/word_list_file.h"
 #include "game/draw.h"
 
 namespace kwarrel {
@@ -95,6 +96,7 @@ std::string boardPageText(const GameState& state, std::string_view standingsLink
   }
   out += "</table></td></tr></table>Resterende letters:";
   appendHtmlEscaped(out, poolText(state));
+  out += ownWordListHtmlNote(state.words);
   out += standingsLink;
   out += "</BODY></HTML>\n";
   return out;

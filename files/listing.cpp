@@ -6,6 +6,7 @@
 #include "files/atomic_file.h"
 #include "files/game_file.h"
 #include "files/html_text.h"
+#include "files/word_list_file.h"
 #include "game/turn_cycle.h"
 
 namespace kwarrel {
@@ -67,6 +68,10 @@ std::string gameListingText(GameState& state, bool withMax) {
   recomputeAfresh(state);
   out += '\n';
   appendBoardPicture(out, state);
+  // A game played by a club's own list says so; the built-in list's listing stays as it was.
+  if (withMax && !state.words.origin().isBuiltIn()) {
+    out += '\n' + ownWordListNote(state.words) + '\n';
+  }
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include "files/atomic_file.h"
 #include "files/html_text.h"
 #include "files/paths.h"
+#include "files/word_list_file.h"
 #include "game/turn_cycle.h"
 
 namespace kwarrel {
@@ -178,6 +179,7 @@ void finishPage(PageDraft& page, GameState& state, TurnPagesWriter& writer, bool
   out += "</table>\n";
   appendBoard(out, state, n);
   if (n >= 1 && n <= state.maxTurns && withMax) appendMaximum(out, state, writer, n);
+  out += ownWordListHtmlNote(state.words);
   // The last page stays open for the closing part.
   out += page.linksOn ? "</BODY></HTML>\n" : "<br><br>\n";
 }

@@ -17,6 +17,7 @@ TEST_F(CliCheck, AnswersEveryWordAndExitsByTheWorst) {
   const RunResult listed = runCli("check huis Zee WOORDENLIJST", Capture::Stdout);
   EXPECT_EQ(listed.exitCode, 0);
   EXPECT_EQ(listed.output,
+            "Opgezocht in: ingebouwde woordenlijst\n"
             "HUIS: Woord staat in de woordenlijst\n"
             "ZEE: Woord staat in de woordenlijst\n"
             "WOORDENLIJST: Woord staat in de woordenlijst\n");
@@ -24,6 +25,7 @@ TEST_F(CliCheck, AnswersEveryWordAndExitsByTheWorst) {
   const RunResult mixed = runCli("check huis huiz 'h-s' a", Capture::Stdout);
   EXPECT_EQ(mixed.exitCode, 1);
   EXPECT_EQ(mixed.output,
+            "Opgezocht in: ingebouwde woordenlijst\n"
             "HUIS: Woord staat in de woordenlijst\n"
             "HUIZ: Woord staat NIET in de woordenlijst\n"
             "H-S: Woord staat NIET in de woordenlijst\n"

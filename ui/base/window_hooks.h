@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "dict/word_graph.h"
 #include "files/config_file.h"
 #include "ui/base/ui_fonts.h"
 
@@ -32,6 +33,13 @@ class WindowHooks {
   virtual void printHelp() = 0;
   // One signal of the clock (the test signal of the settings).
   virtual void playSignal(bool second) = 0;
+  // Plays the game on by `words` (a club's own list, or the built-in one): the game
+  // is recomputed, the candidate list refilled, the window repainted. False when
+  // this window's words cannot be replaced; they stay as they were.
+  virtual bool replaceWordList(kwarrel::WordGraph words) {
+    static_cast<void>(words);
+    return false;
+  }
 };
 
 }  // namespace kwarrel::ui

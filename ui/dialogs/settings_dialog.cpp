@@ -18,6 +18,7 @@
 #include "ui/base/font_record.h"
 #include "ui/dialogs/number_field.h"
 #include "ui/dialogs/tile_set_dialog.h"
+#include "ui/dialogs/word_list_dialog.h"
 
 namespace kwarrel::ui {
 
@@ -208,7 +209,13 @@ QWidget* SettingsDialog::buildBoardLook() {
   QPushButton* help = addButton(1042, QStringLiteral("&Help (F1)"), QStringLiteral("help"));
   connect(help, &QPushButton::clicked, this, [this] { hooks_.openHelp(HelpText::Settings); });
   grid->addWidget(help, 7, 0, 1, 5);
-  grid->setRowStretch(8, 1);
+  QPushButton* ownList = addButton(1043, QStringLiteral("Woordenlijst..."), QStringLiteral("wordList"));
+  connect(ownList, &QPushButton::clicked, this, [this] { chooseWordList(hooks_, prompts_, this); });
+  grid->addWidget(ownList, 8, 0, 1, 5);
+  QPushButton* builtIn = addButton(1044, QStringLiteral("Standaardlijst"), QStringLiteral("builtInWordList"));
+  connect(builtIn, &QPushButton::clicked, this, [this] { useBuiltInWordList(hooks_, prompts_, this); });
+  grid->addWidget(builtIn, 9, 0, 1, 5);
+  grid->setRowStretch(10, 1);
   return area;
 }
 

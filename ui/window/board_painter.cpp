@@ -230,7 +230,8 @@ void paintMainWindow(QPainter& painter, const PaintInput& input) {
   painter.drawText(textX, truncated(13.5 * rh) + metrics.ascent(),
                    QStringLiteral("F1=Help F2=Config F4=Max zet F7=Check"));
   painter.drawText(textX, truncated(15.5 * rh) + metrics.ascent(),
-                   QStringLiteral("Versie: 1 december 2020"));
+                   QStringLiteral("Versie: 1 december 2020, ") +
+                       QString::fromLatin1(wordListName(input.game.words)));
 
   paintSquares(painter, input, cw, rh);
   if (!input.clockRunning) return;

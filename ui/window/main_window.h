@@ -72,6 +72,9 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
 
   void fillCandidateList();
   void layoutControls();
+  // The graph the game's words refer to, which "Woordenlijst..." and
+  // "Standaardlijst" replace; until it is given the words stay as they are.
+  void setReplaceableWords(kwarrel::WordGraph& words) { replaceableWords_ = &words; }
   void toggleClock();
 
   // For tests and start-up.
@@ -98,6 +101,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   QWidget* helpWindow() const override;
   void printHelp() override;
   void playSignal(bool second) override;
+  bool replaceWordList(kwarrel::WordGraph words) override;
 
   // GameObserver: what the game flow asks of the window.
   void boardChanged() override;
@@ -170,6 +174,7 @@ class MainWindow : public QWidget, public WindowHooks, public kwarrel::GameObser
   QString lastPath_;
   QProgressDialog* autoProgress_ = nullptr;
   kwarrel::GameObserver* previousObserver_ = nullptr;
+  kwarrel::WordGraph* replaceableWords_ = nullptr;
   // Last, so that its windows go before the rest of the main window.
   std::unique_ptr<PlayersViews> players_;
 };

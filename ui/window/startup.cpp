@@ -1,6 +1,7 @@
 #include "ui/window/startup.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -8,12 +9,15 @@
 #include <QTimer>
 #include <QTranslator>
 #include <csignal>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "dict/word_graph.h"
 #include "files/colour_file.h"
 #include "files/config_file.h"
 #include "files/program_folder.h"
+#include "files/word_list_file.h"
 #include "game/game_state.h"
 #include "ui/base/file_names.h"
 #include "ui/base/font_record.h"
@@ -50,6 +54,20 @@ FontSet screenDefaultFonts() {
   return fonts;
 }
 
+// The program folder's woordenlijst.txt when there is one and it can be used
+// (its cached graph, normally), else the built-in list; `problem` says why a
+// list that is there is not used.
+WordGraph wordsAtStart(QString& problem) {
+  const std::string path = programFolderWordList();
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return builtInWordGraph();
+  OwnWordList own = loadOwnWordList(path, wordGraphCachePath(path));
+  if (own.graph) return std::move(*own.graph);
+  problem = QStringLiteral("Woordenlijst %1: %2; de ingebouwde woordenlijst wordt gebruikt.")
+                .arg(fromFileSystemPath(path), fromLatin1(own.error));
+  return builtInWordGraph();
+}
+
 }  // namespace
 
 StartupOptions parseSwitches(const QStringList& arguments) {
@@ -82,7 +100,10 @@ int runKwarrel(int& argc, char** argv) {
   installFontSubstitutes();
 
   const StartupOptions options = parseSwitches(QApplication::arguments().mid(1));
-  auto game = std::make_unique<GameState>(builtInWordGraph());
+  // The words the game refers to; the settings dialog may replace them.
+  QString wordListProblem;
+  WordGraph words = wordsAtStart(wordListProblem);
+  auto game = std::make_unique<GameState>(words);
   game->maxTurns = options.maxTurns;
   game->bestOnly = options.bestOnly;
   loadColourFile(game->settings);
@@ -90,6 +111,7 @@ int runKwarrel(int& argc, char** argv) {
 
   DialogPrompts prompts;
   MainWindow window(*game, prompts, fromFileSystemPath(programFolder()));
+  window.setReplaceableWords(words);
   // Placed over the whole work area first: without a window manager nothing
   // else would make the window large.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -97,6 +119,9 @@ int runKwarrel(int& argc, char** argv) {
   }
   window.showMaximized();
   window.layoutControls();
+  if (!wordListProblem.isEmpty()) {
+    prompts.showMessage(&window, QStringLiteral("Kwarrel"), wordListProblem, QMessageBox::Warning);
+  }
   for (const QString& path : options.gamesToLoad) window.loadGame(path);
   return QApplication::exec();
 }
