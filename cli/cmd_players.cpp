@@ -46,12 +46,14 @@ bool savePlayers(const std::string& gamePath, const PlayersRecord& record) {
 }  // namespace
 
 int runUitslag(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb", "woordenlijst"});
   if (!arguments || arguments->positional.empty() || arguments->positional.size() > 2) {
     return usageError(kUitslagUsage);
   }
   const std::string& gamePath = arguments->positional[0];
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
+  auto state = std::make_unique<GameState>(*words);
   prepareGame(*state, *arguments);
   PlayersRecord record;
   if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
@@ -73,12 +75,14 @@ int runUitslag(int argc, char** argv) {
 }
 
 int runSpeler(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb", "woordenlijst"});
   if (!arguments || arguments->positional.size() != 3) return usageError(kSpelerUsage);
   const std::string& gamePath = arguments->positional[0];
   const std::optional<uint32_t> number = parseUnsigned(arguments->positional[1], INT32_MAX);
   if (!number) return usageError(kSpelerUsage, "Ongeldig spelernummer");
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
+  auto state = std::make_unique<GameState>(*words);
   prepareGame(*state, *arguments);
   PlayersRecord record;
   if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
@@ -91,7 +95,7 @@ int runSpeler(int argc, char** argv) {
 }
 
 int runOplossing(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"score", "maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"score", "maxb", "woordenlijst"});
   if (!arguments) return usageError(kOplossingUsage);
   const std::vector<std::string>& positional = arguments->positional;
   const bool bareScore = arguments->has("score");
@@ -117,7 +121,9 @@ int runOplossing(int argc, char** argv) {
     answer = moveAnswer(row0, column0, horizontal, positional[5]);
   }
 
-  auto state = std::make_unique<GameState>(builtInWordGraph());
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
+  auto state = std::make_unique<GameState>(*words);
   prepareGame(*state, *arguments);
   PlayersRecord record;
   if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
@@ -148,13 +154,15 @@ int runOplossing(int argc, char** argv) {
 }
 
 int runKlassement(int argc, char** argv) {
-  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb"});
+  const auto arguments = parseArguments(argc, argv, 2, {}, {"maxb", "woordenlijst"});
   if (!arguments || arguments->positional.size() < 2) return usageError(kKlassementUsage);
   const std::string& outPath = arguments->positional[0];
+  const WordGraph* words = wordsInUse(*arguments);
+  if (words == nullptr) return kExitRejected;
   std::vector<Klassement> games;
   for (size_t i = 1; i < arguments->positional.size(); ++i) {
     const std::string& gamePath = arguments->positional[i];
-    auto state = std::make_unique<GameState>(builtInWordGraph());
+    auto state = std::make_unique<GameState>(*words);
     prepareGame(*state, *arguments);
     PlayersRecord record;
     if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;

@@ -83,5 +83,15 @@ TEST_F(CliPlayers, AnswersAreJudgedAsTheyAreGivenAndTheStandingsWritten) {
   EXPECT_EQ(runHere("uitslag ontbreekt.txt", Capture::Neither).exitCode, 1);
 }
 
+// A club that plays by its own list judges its players' slips by that list too.
+TEST_F(CliPlayers, SlipsAreJudgedByTheWordListInUse) {
+  write("club.txt", "taxiend\nbezwijke\n");
+  EXPECT_EQ(run("speler spel.txt 1 Ans").exitCode, 0);
+  EXPECT_EQ(run("oplossing spel.txt 1 3 E11 H EEN").output, "Speler 1, beurt 3: 3 punten\n");
+  const RunResult own = run("oplossing --woordenlijst club.txt spel.txt 1 3 E11 H EEN");
+  EXPECT_EQ(own.exitCode, 0);
+  EXPECT_EQ(own.output.rfind("Speler 1, beurt 3: 0 punten (", 0), 0u) << own.output;
+}
+
 }  // namespace
 }  // namespace kwarrel
