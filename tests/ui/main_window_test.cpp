@@ -20,6 +20,7 @@
 #include "game/turn_cycle.h"
 #include "game/turn_table.h"
 #include "tests/report_games.h"
+#include "tests/ui/scripted_prompts.h"
 #include "ui/base/font_record.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window.h"
@@ -28,33 +29,6 @@
 
 namespace kwarrel::ui {
 namespace {
-
-// Answers the window's questions from a queue and records what was asked.
-class ScriptedPrompts : public Prompts {
- public:
-  bool askYesNo(QWidget*, const QString& caption, const QString& question) override {
-    questions << caption + QLatin1Char('|') + question;
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void showMessage(QWidget*, const QString& caption, const QString& text,
-                   QMessageBox::Icon) override {
-    messages << caption + QLatin1Char('|') + text;
-  }
-  QString openFileName(QWidget*, const QString&, const QString&) override { return fileName; }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-    return fileName;
-  }
-  std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-  bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-
-  std::deque<bool> answers;
-  QStringList questions;
-  QStringList messages;
-  QString fileName;
-};
 
 // Runs `action` on the turn entry dialog as soon as it is open; a dialog the
 // action left open (a failed check) is cancelled so the test goes on.

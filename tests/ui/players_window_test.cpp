@@ -23,6 +23,7 @@
 #include "game/turn_cycle.h"
 #include "players/judging.h"
 #include "tests/report_games.h"
+#include "tests/ui/scripted_prompts.h"
 #include "ui/players/players_dialog.h"
 #include "ui/players/players_screen.h"
 #include "ui/players/slips_window.h"
@@ -31,38 +32,6 @@
 
 namespace kwarrel::ui {
 namespace {
-
-class ScriptedPrompts : public Prompts {
- public:
-  bool askYesNo(QWidget*, const QString& caption, const QString& question) override {
-    questions << caption + QLatin1Char('|') + question;
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void showMessage(QWidget*, const QString& caption, const QString& text,
-                   QMessageBox::Icon) override {
-    messages << caption + QLatin1Char('|') + text;
-  }
-  QString openFileName(QWidget*, const QString&, const QString&) override { return fileName; }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-    return fileName;
-  }
-  std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-  bool choosePrinter(QWidget*, QPrinter& printer) override {
-    if (pdfPath.isEmpty()) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
-    return true;
-  }
-
-  std::deque<bool> answers;
-  QString pdfPath;
-  QStringList questions;
-  QStringList messages;
-  QString fileName;
-};
 
 // Runs `action` on the players dialog as soon as it is open, then closes it.
 void onPlayersDialog(const std::function<void(PlayersDialog&)>& action) {

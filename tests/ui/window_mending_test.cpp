@@ -32,32 +32,13 @@
 #include "files/save.h"
 #include "game/turn_cycle.h"
 #include "tests/report_games.h"
+#include "tests/ui/scripted_prompts.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window.h"
 #include "ui/window/startup.h"
 
 namespace kwarrel::ui {
 namespace {
-
-// Answers every file choice with `fileName` and records the messages.
-class RecordingPrompts : public Prompts {
- public:
-  bool askYesNo(QWidget*, const QString&, const QString&) override { return yes; }
-  void showMessage(QWidget*, const QString& caption, const QString& text,
-                   QMessageBox::Icon) override {
-    messages << caption + QLatin1Char('|') + text;
-  }
-  QString openFileName(QWidget*, const QString&, const QString&) override { return fileName; }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-    return fileName;
-  }
-  std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-  bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-
-  QStringList messages;
-  QString fileName;
-  bool yes = false;
-};
 
 // The names in `folder` as the file system holds them, byte for byte.
 std::set<std::string> namesIn(const QString& folder) {
@@ -83,7 +64,7 @@ class WindowMendingTest : public QObject {
     folder = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(folder->path());
     game = std::make_unique<GameState>(builtInWordGraph());
-    prompts = std::make_unique<RecordingPrompts>();
+    prompts = std::make_unique<ScriptedPrompts>();
   }
   void cleanup() {
     window.reset();
@@ -321,7 +302,7 @@ class WindowMendingTest : public QObject {
 
   std::unique_ptr<QTemporaryDir> folder;
   std::unique_ptr<GameState> game;
-  std::unique_ptr<RecordingPrompts> prompts;
+  std::unique_ptr<ScriptedPrompts> prompts;
   std::unique_ptr<MainWindow> window;
 };
 

@@ -9,30 +9,12 @@
 #include "files/save.h"
 #include "game/turn_cycle.h"
 #include "tests/report_games.h"
+#include "tests/ui/scripted_prompts.h"
 #include "ui/base/prompts.h"
 #include "ui/window/main_window.h"
 
 namespace kwarrel::ui {
 namespace {
-
-// Records the messages; every file dialog answers `fileName`.
-class RecordingPrompts : public Prompts {
- public:
-  bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-  void showMessage(QWidget*, const QString& caption, const QString& text,
-                   QMessageBox::Icon) override {
-    messages << caption + QLatin1Char('|') + text;
-  }
-  QString openFileName(QWidget*, const QString&, const QString&) override { return fileName; }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-    return fileName;
-  }
-  std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-  bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-
-  QStringList messages;
-  QString fileName;
-};
 
 QByteArray contents(const QString& path) {
   QFile file(path);
@@ -54,7 +36,7 @@ class WrongFileTest : public QObject {
   void wrongFileIsRefusedAndTheGameKept() {
     QTemporaryDir folder;
     GameState game(builtInWordGraph());
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     MainWindow window(game, prompts, folder.path());
     window.resize(1280, 800);
     window.show();
