@@ -43,6 +43,16 @@ bool savePlayers(const std::string& gamePath, const PlayersRecord& record) {
   return false;
 }
 
+// The game at `path` with its players, on the word list in use and the settings
+// of the current folder; nullptr after a message when either cannot be had.
+std::unique_ptr<GameState> loadWithPlayers(const WordGraph& words, const Arguments& arguments,
+                                           const std::string& path, PlayersRecord& record) {
+  auto state = std::make_unique<GameState>(words);
+  prepareGame(*state, arguments);
+  if (!loadGameAndPlayers(*state, record, path)) return nullptr;
+  return state;
+}
+
 }  // namespace
 
 int runUitslag(int argc, char** argv) {
@@ -53,10 +63,9 @@ int runUitslag(int argc, char** argv) {
   const std::string& gamePath = arguments->positional[0];
   const WordGraph* words = wordsInUse(*arguments);
   if (words == nullptr) return kExitRejected;
-  auto state = std::make_unique<GameState>(*words);
-  prepareGame(*state, *arguments);
   PlayersRecord record;
-  if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
+  const auto state = loadWithPlayers(*words, *arguments, gamePath, record);
+  if (!state) return kExitRejected;
   if (record.empty()) {
     std::fprintf(stderr, "Spel %s heeft geen spelers\n", gamePath.c_str());
     return kExitRejected;
@@ -82,10 +91,9 @@ int runSpeler(int argc, char** argv) {
   if (!number) return usageError(kSpelerUsage, "Ongeldig spelernummer");
   const WordGraph* words = wordsInUse(*arguments);
   if (words == nullptr) return kExitRejected;
-  auto state = std::make_unique<GameState>(*words);
-  prepareGame(*state, *arguments);
   PlayersRecord record;
-  if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
+  const auto state = loadWithPlayers(*words, *arguments, gamePath, record);
+  if (!state) return kExitRejected;
   const std::string message = setPlayer(record, static_cast<int>(*number), arguments->positional[2]);
   if (!message.empty()) {
     std::printf("%s\n", message.c_str());
@@ -123,10 +131,9 @@ int runOplossing(int argc, char** argv) {
 
   const WordGraph* words = wordsInUse(*arguments);
   if (words == nullptr) return kExitRejected;
-  auto state = std::make_unique<GameState>(*words);
-  prepareGame(*state, *arguments);
   PlayersRecord record;
-  if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
+  const auto state = loadWithPlayers(*words, *arguments, gamePath, record);
+  if (!state) return kExitRejected;
   const int player = static_cast<int>(*number);
   const int turnIndex = static_cast<int>(std::min<uint32_t>(*turnNumber, kTurnSlots + 1)) - 1;
   const std::string message = setAnswer(record, player, turnIndex, answer);
@@ -162,10 +169,9 @@ int runKlassement(int argc, char** argv) {
   std::vector<Klassement> games;
   for (size_t i = 1; i < arguments->positional.size(); ++i) {
     const std::string& gamePath = arguments->positional[i];
-    auto state = std::make_unique<GameState>(*words);
-    prepareGame(*state, *arguments);
     PlayersRecord record;
-    if (!loadGameAndPlayers(*state, record, gamePath)) return kExitRejected;
+    const auto state = loadWithPlayers(*words, *arguments, gamePath, record);
+    if (!state) return kExitRejected;
     games.push_back(klassement(record, judgeGame(*state, record)));
   }
   if (!writeSeason(outPath, seasonTable(games))) {
