@@ -226,6 +226,8 @@ void requireClosedChain(const std::string& folder, const std::string& first, int
   require(!fs::exists(folder + "spel0.htm"), "the closing part goes to a page of the chain");
 }
 
+constexpr int kSavedSlots = 4;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -234,6 +236,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static GameState loaded(smallWordGraph());
   const std::string& folder = scratchFolder();
   if (size < 3) return 0;
+  // The forms write the best move of a turn and the moves tied with it; a few
+  // result slots hold those, and filling eighty is most of a search's work here.
+  fullGame.activeSlots = kSavedSlots;
+  smallGame.activeSlots = kSavedSlots;
   GameState& game = (data[2] & 0x60) == 0x60 && (data[0] & 0x80) != 0 ? fullGame : smallGame;
 
   chooseCircumstances(game, data[0], static_cast<uint8_t>(data[1] >> 3));
