@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <numeric>
 #include <vector>
 
+#include "bench/bench_racks.h"
 #include "game/board_ops.h"
 #include "game/game_state.h"
 #include "search/search.h"
@@ -15,6 +15,8 @@
 namespace kwarrel {
 namespace {
 
+using bench::drawFromPool;
+
 constexpr int kPositions = 12;
 
 struct Position {
@@ -22,26 +24,6 @@ struct Position {
   LetterCounts rack{};
 };
 
-// Draws up to seven tiles from the pool; `blanks` of them are blanks when >= 0,
-// any tile of the pool otherwise.
-LetterCounts drawFromPool(GameState& state, int blanks) {
-  LetterCounts bag = state.pool;
-  LetterCounts rack{};
-  if (blanks >= 0) {
-    rack[0] = blanks;
-    bag[0] = 0;
-  }
-  int left = std::accumulate(bag.begin(), bag.end(), 0);
-  for (int pick = rack[0]; pick < kRackSize && left > 0; ++pick) {
-    int x = state.random.next() % left;
-    int code = 0;
-    while (x >= bag[code]) x -= bag[code++];
-    --bag[code];
-    --left;
-    ++rack[code];
-  }
-  return rack;
-}
 
 // A game of `turns` turns played by the search itself, each laying its best move.
 void playTurns(GameState& state, unsigned seed, int turns) {

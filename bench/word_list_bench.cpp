@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/bench_racks.h"
 #include "dict/graph_packer.h"
 #include "dict/word_folding.h"
 #include "files/word_list_file.h"
@@ -21,6 +21,8 @@
 
 namespace kwarrel {
 namespace {
+
+using bench::drawFromPool;
 
 const char* const kListPath = KWARREL_SOURCE_DIR "/resources/woordenlijst.txt";
 
@@ -82,21 +84,6 @@ const WordGraph& ownGraph() {
   return graph;
 }
 
-// Up to seven tiles from the pool, as the search benchmark draws them.
-LetterCounts drawFromPool(GameState& state) {
-  LetterCounts bag = state.pool;
-  LetterCounts rack{};
-  int left = std::accumulate(bag.begin(), bag.end(), 0);
-  for (int pick = 0; pick < kRackSize && left > 0; ++pick) {
-    int x = state.random.next() % left;
-    int code = 0;
-    while (x >= bag[code]) x -= bag[code++];
-    --bag[code];
-    --left;
-    ++rack[code];
-  }
-  return rack;
-}
 
 // Positions of seeded self-play games, as the search benchmark makes them, on
 // either graph: the same words give the same positions.
