@@ -8,7 +8,8 @@
 // search is what costs time, so only a few inputs ask for one:
 //   byte 0: bits 0-1 tile set (Oud, Middel, Nieuw, Nieuw without one letter),
 //           bit 2 blank character '+' instead of '*', bit 3 "1e blanco vervangen" off,
-//           bits 4-5 the played turns kept (1..4), bit 6 also the drawn turn after
+//           bits 4-5 the played turns kept (1..4; 1..2 for the forms with maxima,
+//           where every turn is one more search), bit 6 also the drawn turn after
 //           them (searched by every recompute), bit 7 see byte 2;
 //   byte 1: bits 0-2 the form: listing (0, 1), board page (2, 3), page chain
 //           without maxima (4, 5), with maxima (6), listing with maxima (7), each
@@ -219,20 +220,6 @@ std::vector<std::string> namesIn(const std::string& folder) {
   return names;
 }
 
-// The files a save may replace get contents no save writes, so that a failed
-// save that replaced them anyway shows.
-void markAsOld(const std::string& folder, const std::vector<std::string>& names,
-               const std::string& name) {
-  for (const std::string& file : names) {
-    if (!ofTheSameForm(file, name)) continue;
-    const std::string old = "oud " + file;
-    const int descriptor = ::open((folder + file).c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    require(descriptor >= 0 && ::write(descriptor, old.data(), old.size()) == static_cast<long>(old.size()),
-            "an old file can be marked");
-    ::close(descriptor);
-  }
-}
-
 // Every file of the scratch folder, with its bytes when it is one that saving as
 // `name` may replace and they are asked for.
 std::map<std::string, std::string> folderContents(const std::string& folder, const std::string& name,
@@ -240,6 +227,22 @@ std::map<std::string, std::string> folderContents(const std::string& folder, con
   std::map<std::string, std::string> files;
   for (const std::string& file : namesIn(folder)) {
     files[file] = withBytes && ofTheSameForm(file, name) ? fileText(folder + file) : "";
+  }
+  return files;
+}
+
+// The files a save may replace get contents no save writes, so that a failed
+// save that replaced them anyway shows. Returns the folder as it is then.
+std::map<std::string, std::string> markAsOld(const std::string& folder, const std::string& name) {
+  std::map<std::string, std::string> files;
+  for (const std::string& file : namesIn(folder)) {
+    std::string& old = files[file];
+    if (!ofTheSameForm(file, name)) continue;
+    old = "oud " + file;
+    const int descriptor = ::open((folder + file).c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    require(descriptor >= 0 && ::write(descriptor, old.data(), old.size()) == static_cast<long>(old.size()),
+            "an old file can be marked");
+    ::close(descriptor);
   }
   return files;
 }
@@ -276,15 +279,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int room = (data[2] & 0x80) != 0 ? kNoEnd : data[2] & 31;
   game.maxTurns = kwarrel::kMinMaxTurns;
   kwarrel::readGameText(game, std::string_view(reinterpret_cast<const char*>(data) + 3, size - 3));
-  keepTurns(game, 1 + ((data[0] >> 4) & 3), (data[0] & 0x40) != 0);
+  keepTurns(game, 1 + ((data[0] >> 4) & (form.withMax ? 1 : 3)), (data[0] & 0x40) != 0);
   kwarrel::recomputeAfresh(game);
   const std::array<Turn, kwarrel::kTurnSlots> before = game.turns;
   const int32_t total = game.totalScore;
 
   // A failed save must leave the files as they were; give them contents of
-  // their own first, so that a save that replaced them anyway shows.
-  if (room != kNoEnd) markAsOld(folder, namesIn(folder), form.name);
-  const auto previous = folderContents(folder, form.name, room != kNoEnd);
+  // their own first, so that a save that replaced them anyway shows. A disk with
+  // room for everything cannot fail.
+  const auto previous = room != kNoEnd ? markAsOld(folder, form.name) : std::map<std::string, std::string>();
   kwarrel::FullDiskWriter disk(room);
   int lastPage = 0;
   const bool written = saveForm(game, folder, form, disk, lastPage);
