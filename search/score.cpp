@@ -3,52 +3,6 @@
 #include <algorithm>
 
 namespace kwarrel {
-namespace {
-
-// Points of the occupied squares next to (row, column), walking outward by
-// (rowStep, columnStep) until an empty square; the border is always empty.
-int32_t runPoints(const Board& board, int row, int column, int rowStep, int columnStep) {
-  int32_t sum = 0;
-  row += rowStep;
-  column += columnStep;
-  while (!board.at(row, column).empty) {
-    sum += board.at(row, column).points;
-    row += rowStep;
-    column += columnStep;
-  }
-  return sum;
-}
-
-}  // namespace
-
-ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizontal) {
-  ScoringSquare square;
-  const Cell& cell = board.at(row, column);
-  if (!cell.empty) {
-    square.points = cell.points;
-    square.letterFactor = 0;
-    square.newTile = 0;
-    return square;
-  }
-  const int premium = premiumAt(row, column);
-  if (premium < 0) {
-    square.wordFactor = -premium;
-  } else {
-    square.letterFactor = premium;
-  }
-  // Across the word: the neighbours above and below, or left and right.
-  const int crossRowStep = horizontal ? 1 : 0;
-  const int crossColumnStep = horizontal ? 0 : 1;
-  const bool crossed = !board.at(row - crossRowStep, column - crossColumnStep).empty ||
-                       !board.at(row + crossRowStep, column + crossColumnStep).empty;
-  if (crossed) {
-    square.crossFactor = square.wordFactor;
-    square.crossPoints = (runPoints(board, row, column, -crossRowStep, -crossColumnStep) +
-                          runPoints(board, row, column, crossRowStep, crossColumnStep)) *
-                         square.wordFactor;
-  }
-  return square;
-}
 
 int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
                        const uint8_t* blankFlags, int length, const LetterCounts& values,

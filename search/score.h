@@ -25,9 +25,50 @@ struct ScoringSquare {
   int32_t newTile = 1;       // 1 when empty
 };
 
+// Points of the occupied squares next to (row, column), walking outward by
+// (rowStep, columnStep) until an empty square; the border is always empty.
+inline int32_t crossRunPoints(const Board& board, int row, int column, int rowStep, int columnStep) {
+  int32_t sum = 0;
+  row += rowStep;
+  column += columnStep;
+  while (!board.at(row, column).empty) {
+    sum += board.at(row, column).points;
+    row += rowStep;
+    column += columnStep;
+  }
+  return sum;
+}
+
 // The square at (row, column) of the playing area, for a word along the row
-// (horizontal) or the column.
-ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizontal);
+// (horizontal) or the column. Inline: the search prepares every line with it.
+inline ScoringSquare scoringSquare(const Board& board, int row, int column, bool horizontal) {
+  ScoringSquare square;
+  const Cell& cell = board.at(row, column);
+  if (!cell.empty) {
+    square.points = cell.points;
+    square.letterFactor = 0;
+    square.newTile = 0;
+    return square;
+  }
+  const int premium = premiumAt(row, column);
+  if (premium < 0) {
+    square.wordFactor = -premium;
+  } else {
+    square.letterFactor = premium;
+  }
+  // Across the word: the neighbours above and below, or left and right.
+  const int crossRowStep = horizontal ? 1 : 0;
+  const int crossColumnStep = horizontal ? 0 : 1;
+  const bool crossed = !board.at(row - crossRowStep, column - crossColumnStep).empty ||
+                       !board.at(row + crossRowStep, column + crossColumnStep).empty;
+  if (crossed) {
+    square.crossFactor = square.wordFactor;
+    square.crossPoints = (crossRunPoints(board, row, column, -crossRowStep, -crossColumnStep) +
+                          crossRunPoints(board, row, column, crossRowStep, crossColumnStep)) *
+                         square.wordFactor;
+  }
+  return square;
+}
 
 // Scores `length` letter codes laid on squares[0..length-1]; blankFlags marks
 // blanks, `values` gives tile values. Premiums count on new tiles only; cross-words
