@@ -177,7 +177,8 @@ void Searcher::extendFromLeftPart(uint32_t index) {
     }
   }
   const GraphNode node = paths[index].node;
-  extendOnEmpty(node, depth > 0 && isEndOfWord(node), state_.anchor, depth);
+  extendOnEmpty(node, depth > 0 && isEndOfWord(node), state_.anchor, depth,
+                partialBefore(state_.anchor, depth));
   position = depth;
   for (int32_t i = static_cast<int32_t>(index); position > 0; i = paths[i].parent) {
     --position;
@@ -193,7 +194,7 @@ void Searcher::extendFromLeftPart(uint32_t index) {
 // anchor alone, in the same order.
 void Searcher::leftPart(GraphNode node, bool wordSoFar, int limit, int depth) {
   if (searchesDepth(static_cast<uint32_t>(depth)) && fitsAnchor(node)) {
-    extendOnEmpty(node, wordSoFar, state_.anchor, depth);
+    extendOnEmpty(node, wordSoFar, state_.anchor, depth, partialBefore(state_.anchor, depth));
   }
   if (limit <= 0) return;
   forEachRackLetter(node, depth, kAllLetters, [&](GraphNode child) {

@@ -248,12 +248,14 @@ void Searcher::extendFromRun(int k) {
     state_.blankFlags[i] = 0;
   }
   const GraphNode node = graph_.lookupWord(word_, length);
-  if (node != 0 && fitsAnchor(node)) extendOnEmpty(node, false, k, length);
+  if (node != 0 && fitsAnchor(node)) extendOnEmpty(node, false, k, length, partialBefore(k, length));
 }
 
 void Searcher::firstMoveWalk(GraphNode node, int depth) {
   if (isEndOfWord(node)) {
-    for (int last = kCentre; last <= depth + kCentre - 1; ++last) record(depth, last);
+    for (int last = kCentre; last <= depth + kCentre - 1; ++last) {
+      record(depth, last, partialBefore(last + 1, depth));
+    }
   }
   if (depth >= kRackSize) return;
   forEachRackLetter(node, depth, kAllLetters, [&](GraphNode child) {
@@ -263,30 +265,36 @@ void Searcher::firstMoveWalk(GraphNode node, int depth) {
 
 // The right extension: from the letters laid so far, square by square to the
 // right, through the tiles on the board, recording every word it completes.
-void Searcher::extendRight(GraphNode node, bool wordSoFar, int square, int depth) {
+void Searcher::extendRight(GraphNode node, bool wordSoFar, int square, int depth,
+                           Partial partial) {
   const auto& line = state_.line;
   while (!line[square].empty) {
     node = graph_.childWithLetter(node, line[square].letter);
     if (node == 0) return;
     word_[depth] = line[square].letter;
     state_.blankFlags[depth] = 0;
+    partial = partial.passing(lineScoring_[square]);
     ++square;
     ++depth;
     wordSoFar = isEndOfWord(node);
   }
-  extendOnEmpty(node, wordSoFar, square, depth);
+  extendOnEmpty(node, wordSoFar, square, depth, partial);
 }
 
 // The right extension on an empty square (or the border) after the word so far.
-void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int depth) {
+void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int depth,
+                             Partial partial) {
   const auto& line = state_.line;
-  if (wordSoFar && square != state_.anchor) record(depth, square - 1);
+  if (wordSoFar && square != state_.anchor) record(depth, square - 1, partial);
   if (square >= kBorder) return;
   const uint32_t letters = graph_.childLetters(node);
+  const ScoringSquare& scoring = lineScoring_[square];
   if ((letters & kIrregularSiblings) != 0) {
     forEachRackLetter(node, depth, line[square].check, [&](GraphNode child) {
       if (continues(child, square + 1, layable())) {
-        extendRight(child, isEndOfWord(child), square + 1, depth + 1);
+        const int32_t value = letterValue(word_[depth], state_.blankFlags[depth] != 0);
+        extendRight(child, isEndOfWord(child), square + 1, depth + 1,
+                    partial.laying(scoring, value));
       }
     });
     return;
@@ -309,30 +317,33 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
     const int nextDepth = depth + ahead.square - square;
     const bool wordEnds = (ahead.next & kWordEnds) != 0;
     word_[depth] = static_cast<uint8_t>(letter);
+    // The tiles after the letter, scored with it.
+    Partial tiles = partial;
     for (int i = square + 1, at = depth + 1; i < ahead.square; ++i, ++at) {
       word_[at] = line[i].letter;
       state_.blankFlags[at] = 0;
+      tiles = tiles.passing(lineScoring_[i]);
     }
     if (rack[letter] > 0 && ahead.allows(layableWithout(letter))) {
       state_.blankFlags[depth] = 0;
       takeTile(letter);
-      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth);
+      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth,
+                    tiles.laying(scoring, letterValue(letter, false)));
       returnTile(letter);
     }
     if (rack[0] > 0 && ahead.allows(rack[0] > 1 ? kLetterBits : rackLetters_)) {
       state_.blankFlags[depth] = 1;
       --rack[0];
-      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth);
+      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth,
+                    tiles.laying(scoring, letterValue(letter, true)));
       ++rack[0];
     }
   }
 }
 
-void Searcher::record(int length, int lastIndex) {
+void Searcher::record(int length, int lastIndex, const Partial& partial) {
   if (length < 2) return;
-  const int32_t score =
-      scoreOnSquares(&lineScoring_[lastIndex - length + 1], word_, state_.blankFlags.data(),
-                     length, state_.valueTable, state_.bonusFlag);
+  const int32_t score = finalScore(partial);
   const bool keep = weakestSlot_ >= 0 && (score > weakestScore_ || (score == weakestScore_ &&
                                                                     anchorOrdinal_ < keptOrdinal_));
   if (!keep && !fileMoves_) return;
@@ -343,6 +354,14 @@ void Searcher::record(int length, int lastIndex) {
   findWeakestSlot();
   if (bestFirst_) keptOrdinal_ = anchorOrdinal_;
   if (anchorBound_ != nullptr) anchorDepths_ = depthsWorthSearching(*anchorBound_, anchorOrdinal_);
+}
+
+Searcher::Partial Searcher::partialBefore(int square, int depth) const {
+  Partial partial;
+  for (int i = 0, at = square - depth; i < depth; ++i, ++at) {
+    partial = partial.laying(lineScoring_[at], letterValue(word_[i], state_.blankFlags[i] != 0));
+  }
+  return partial;
 }
 
 void Searcher::fillMove(Move& move, int length, int lastIndex, int32_t score) const {
