@@ -324,19 +324,31 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
       state_.blankFlags[at] = 0;
       tiles = tiles.passing(lineScoring_[i]);
     }
-    if (rack[letter] > 0 && ahead.allows(layableWithout(letter))) {
+    // Where no letter the rack still holds can follow, the word ends here (the
+    // look ahead allows it, so it is one): recorded without going on.
+    const uint32_t asTile = layableWithout(letter);
+    if (rack[letter] > 0 && ahead.allows(asTile)) {
       state_.blankFlags[depth] = 0;
-      takeTile(letter);
-      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth,
-                    tiles.laying(scoring, letterValue(letter, false)));
-      returnTile(letter);
+      const Partial laid = tiles.laying(scoring, letterValue(letter, false));
+      if ((ahead.next & asTile & kLetterBits) == 0) {
+        record(nextDepth, ahead.square - 1, laid);
+      } else {
+        takeTile(letter);
+        extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth, laid);
+        returnTile(letter);
+      }
     }
-    if (rack[0] > 0 && ahead.allows(rack[0] > 1 ? kLetterBits : rackLetters_)) {
+    const uint32_t asBlank = rack[0] > 1 ? kLetterBits : rackLetters_;
+    if (rack[0] > 0 && ahead.allows(asBlank)) {
       state_.blankFlags[depth] = 1;
-      --rack[0];
-      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth,
-                    tiles.laying(scoring, letterValue(letter, true)));
-      ++rack[0];
+      const Partial laid = tiles.laying(scoring, letterValue(letter, true));
+      if ((ahead.next & asBlank & kLetterBits) == 0) {
+        record(nextDepth, ahead.square - 1, laid);
+      } else {
+        --rack[0];
+        extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth, laid);
+        ++rack[0];
+      }
     }
   }
 }
