@@ -7,27 +7,12 @@ namespace kwarrel {
 int32_t scoreOnSquares(const ScoringSquare* squares, const uint8_t* letters,
                        const uint8_t* blankFlags, int length, const LetterCounts& values,
                        uint8_t& bonusFlag) {
-  int32_t wordMultiplier = 1;
-  int32_t mainSum = 0;
-  int32_t crossTotal = 0;
-  int newTiles = 0;
-  // The same steps for every square, without branches: which squares hold tiles
-  // and which letters are blanks follow no pattern.
+  ScoreSums sums;
   for (int i = 0; i < length; ++i) {
-    const ScoringSquare& square = squares[i];
     const int code = blankFlags[i] != 0 ? 0 : letters[i];
-    const int32_t value = (code < kLetterCodes ? values[code] : 0) * square.letterFactor;
-    newTiles += square.newTile;
-    wordMultiplier *= square.wordFactor;
-    mainSum += square.points + value;
-    crossTotal += square.crossPoints + value * square.crossFactor;
+    sums = sums.laying(squares[i], code < kLetterCodes ? values[code] : 0);
   }
-  int32_t score = mainSum * wordMultiplier + crossTotal;
-  if (newTiles == kBonusTiles) {
-    score += kBonus;
-    bonusFlag = 1;
-  }
-  return score;
+  return sums.total(bonusFlag);
 }
 
 int32_t scoreMove(GameState& state, const uint8_t* letters, int length, int lastPosition) {

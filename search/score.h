@@ -70,6 +70,38 @@ inline ScoringSquare scoringSquare(const Board& board, int row, int column, bool
   return square;
 }
 
+// A word's score, summed square by square as its letters are laid: the points of
+// its tiles and laid letters, the product of its word factors, the cross-words
+// and the tiles laid. The one formula of scoring: scoreOnSquares sums a whole
+// word with it, the search a letter at a time.
+struct ScoreSums {
+  int32_t main = 0;
+  int32_t factor = 1;
+  int32_t cross = 0;
+  int32_t laid = 0;
+  // With a letter worth `value` laid on `square` (on a tile square: the tile). The
+  // same steps for every square, without branches: which squares hold tiles and
+  // which letters are blanks follow no pattern.
+  ScoreSums laying(const ScoringSquare& square, int32_t value) const {
+    const int32_t placed = value * square.letterFactor;
+    return {main + square.points + placed, factor * square.wordFactor,
+            cross + square.crossPoints + placed * square.crossFactor, laid + square.newTile};
+  }
+  // With the tile on `square`, which lays nothing.
+  ScoreSums passing(const ScoringSquare& square) const {
+    return {main + square.points, factor, cross, laid};
+  }
+  // The score; exactly seven new tiles add the bonus and set bonusFlag.
+  int32_t total(uint8_t& bonusFlag) const {
+    int32_t score = main * factor + cross;
+    if (laid == kBonusTiles) {
+      score += kBonus;
+      bonusFlag = 1;
+    }
+    return score;
+  }
+};
+
 // Scores `length` letter codes laid on squares[0..length-1]; blankFlags marks
 // blanks, `values` gives tile values. Premiums count on new tiles only; cross-words
 // count; exactly seven new tiles add 50 and set bonusFlag.

@@ -266,7 +266,7 @@ void Searcher::firstMoveWalk(GraphNode node, int depth) {
 // The right extension: from the letters laid so far, square by square to the
 // right, through the tiles on the board, recording every word it completes.
 void Searcher::extendRight(GraphNode node, bool wordSoFar, int square, int depth,
-                           Partial partial) {
+                           ScoreSums partial) {
   const auto& line = state_.line;
   while (!line[square].empty) {
     node = graph_.childWithLetter(node, line[square].letter);
@@ -283,7 +283,7 @@ void Searcher::extendRight(GraphNode node, bool wordSoFar, int square, int depth
 
 // The right extension on an empty square (or the border) after the word so far.
 void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int depth,
-                             Partial partial) {
+                             ScoreSums partial) {
   const auto& line = state_.line;
   if (wordSoFar && square != state_.anchor) record(depth, square - 1, partial);
   if (square >= kBorder) return;
@@ -318,7 +318,7 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
     const bool wordEnds = (ahead.next & kWordEnds) != 0;
     word_[depth] = static_cast<uint8_t>(letter);
     // The tiles after the letter, scored with it.
-    Partial tiles = partial;
+    ScoreSums tiles = partial;
     for (int i = square + 1, at = depth + 1; i < ahead.square; ++i, ++at) {
       word_[at] = line[i].letter;
       state_.blankFlags[at] = 0;
@@ -329,7 +329,7 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
     const uint32_t asTile = layableWithout(letter);
     if (rack[letter] > 0 && ahead.allows(asTile)) {
       state_.blankFlags[depth] = 0;
-      const Partial laid = tiles.laying(scoring, letterValue(letter, false));
+      const ScoreSums laid = tiles.laying(scoring, letterValue(letter, false));
       if ((ahead.next & asTile & kLetterBits) == 0) {
         record(nextDepth, ahead.square - 1, laid);
       } else {
@@ -341,7 +341,7 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
     const uint32_t asBlank = rack[0] > 1 ? kLetterBits : rackLetters_;
     if (rack[0] > 0 && ahead.allows(asBlank)) {
       state_.blankFlags[depth] = 1;
-      const Partial laid = tiles.laying(scoring, letterValue(letter, true));
+      const ScoreSums laid = tiles.laying(scoring, letterValue(letter, true));
       if ((ahead.next & asBlank & kLetterBits) == 0) {
         record(nextDepth, ahead.square - 1, laid);
       } else {
@@ -353,9 +353,9 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
   }
 }
 
-void Searcher::record(int length, int lastIndex, const Partial& partial) {
+void Searcher::record(int length, int lastIndex, const ScoreSums& partial) {
   if (length < 2) return;
-  const int32_t score = finalScore(partial);
+  const int32_t score = partial.total(state_.bonusFlag);
   const bool keep = weakestSlot_ >= 0 && (score > weakestScore_ || (score == weakestScore_ &&
                                                                     anchorOrdinal_ < keptOrdinal_));
   if (!keep && !fileMoves_) return;
@@ -368,8 +368,8 @@ void Searcher::record(int length, int lastIndex, const Partial& partial) {
   if (anchorBound_ != nullptr) anchorDepths_ = depthsWorthSearching(*anchorBound_, anchorOrdinal_);
 }
 
-Searcher::Partial Searcher::partialBefore(int square, int depth) const {
-  Partial partial;
+ScoreSums Searcher::partialBefore(int square, int depth) const {
+  ScoreSums partial;
   for (int i = 0, at = square - depth; i < depth; ++i, ++at) {
     partial = partial.laying(lineScoring_[at], letterValue(word_[i], state_.blankFlags[i] != 0));
   }

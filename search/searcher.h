@@ -96,47 +96,19 @@ class Searcher {
   void extendFromLeftPart(uint32_t index);
   void leftPart(GraphNode node, bool wordSoFar, int limit, int depth);
 
-  // The score of the word so far, summed as its letters are laid (scoreOnSquares'
-  // sums, square by square): the points of its tiles and laid letters, the product
-  // of its word factors, the cross-words and the tiles laid.
-  struct Partial {
-    int32_t main = 0;
-    int32_t factor = 1;
-    int32_t cross = 0;
-    int32_t laid = 0;
-    // With a letter worth `value` laid on `square` (on a tile square: the tile).
-    Partial laying(const ScoringSquare& square, int32_t value) const {
-      const int32_t placed = value * square.letterFactor;
-      return {main + square.points + placed, factor * square.wordFactor,
-              cross + square.crossPoints + placed * square.crossFactor, laid + square.newTile};
-    }
-    // With the tile on `square`, which lays nothing.
-    Partial passing(const ScoringSquare& square) const {
-      return {main + square.points, factor, cross, laid};
-    }
-  };
-  // The word so far when its first `depth` letters lie before square `square` of
-  // the line: the letters of word_ and blankFlags.
-  Partial partialBefore(int square, int depth) const;
+  // The score sums of the word so far when its first `depth` letters lie before
+  // square `square` of the line: the letters of word_ and blankFlags.
+  ScoreSums partialBefore(int square, int depth) const;
   int32_t letterValue(int letter, bool blank) const {
     return state_.valueTable[blank ? 0 : letter];
   }
 
   // The right extension (searcher.cpp).
-  void extendRight(GraphNode node, bool wordSoFar, int square, int depth, Partial partial);
-  void extendOnEmpty(GraphNode node, bool wordSoFar, int square, int depth, Partial partial);
+  void extendRight(GraphNode node, bool wordSoFar, int square, int depth, ScoreSums partial);
+  void extendOnEmpty(GraphNode node, bool wordSoFar, int square, int depth, ScoreSums partial);
 
   // Result slots.
-  void record(int length, int lastIndex, const Partial& partial);
-  // The word's score, with the bonus for seven tiles laid, which sets the bonus flag.
-  int32_t finalScore(const Partial& partial) {
-    int32_t score = partial.main * partial.factor + partial.cross;
-    if (partial.laid == kBonusTiles) {
-      score += kBonus;
-      state_.bonusFlag = 1;
-    }
-    return score;
-  }
+  void record(int length, int lastIndex, const ScoreSums& partial);
   void fillMove(Move& move, int length, int lastIndex, int32_t score) const;
   void findWeakestSlot();
 
