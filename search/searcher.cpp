@@ -324,31 +324,26 @@ void Searcher::extendOnEmpty(GraphNode node, bool wordSoFar, int square, int dep
       state_.blankFlags[at] = 0;
       tiles = tiles.passing(lineScoring_[i]);
     }
-    // Where no letter the rack still holds can follow, the word ends here (the
-    // look ahead allows it, so it is one): recorded without going on.
-    const uint32_t asTile = layableWithout(letter);
-    if (rack[letter] > 0 && ahead.allows(asTile)) {
-      state_.blankFlags[depth] = 0;
-      const ScoreSums laid = tiles.laying(scoring, letterValue(letter, false));
-      if ((ahead.next & asTile & kLetterBits) == 0) {
+    // Lays the letter, as a tile or a blank, and goes on. Where no letter the rack
+    // still holds can follow, the word ends here (the look ahead allows it, so it
+    // is one): recorded without going on.
+    const auto lay = [&](bool blank, uint32_t layableAfter, auto take, auto putBack) {
+      if (!ahead.allows(layableAfter)) return;
+      state_.blankFlags[depth] = blank ? 1 : 0;
+      const ScoreSums laid = tiles.laying(scoring, letterValue(letter, blank));
+      if ((ahead.next & layableAfter & kLetterBits) == 0) {
         record(nextDepth, ahead.square - 1, laid);
-      } else {
-        takeTile(letter);
-        extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth, laid);
-        returnTile(letter);
+        return;
       }
+      take();
+      extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth, laid);
+      putBack();
+    };
+    if (rack[letter] > 0) {
+      lay(false, layableWithout(letter), [&] { takeTile(letter); }, [&] { returnTile(letter); });
     }
-    const uint32_t asBlank = rack[0] > 1 ? kLetterBits : rackLetters_;
-    if (rack[0] > 0 && ahead.allows(asBlank)) {
-      state_.blankFlags[depth] = 1;
-      const ScoreSums laid = tiles.laying(scoring, letterValue(letter, true));
-      if ((ahead.next & asBlank & kLetterBits) == 0) {
-        record(nextDepth, ahead.square - 1, laid);
-      } else {
-        --rack[0];
-        extendOnEmpty(ahead.node, wordEnds, ahead.square, nextDepth, laid);
-        ++rack[0];
-      }
+    if (rack[0] > 0) {
+      lay(true, rack[0] > 1 ? kLetterBits : rackLetters_, [&] { --rack[0]; }, [&] { ++rack[0]; });
     }
   }
 }
